@@ -1,0 +1,28 @@
+# Native Linux build: the core against the simulated Windows, with unit tests
+# under AddressSanitizer and UndefinedBehaviorSanitizer.
+option(VESK_SANITIZE "Build with ASan and UBSan" ON)
+if(VESK_SANITIZE)
+  set(VESK_SANITIZER_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  target_compile_options(vesk_core PUBLIC ${VESK_SANITIZER_FLAGS})
+  target_link_options(vesk_core PUBLIC ${VESK_SANITIZER_FLAGS})
+endif()
+
+file(GLOB_RECURSE VESK_SIM_SOURCES CONFIGURE_DEPENDS src/platform/sim/*.cpp)
+add_library(vesk_sim STATIC ${VESK_SIM_SOURCES})
+target_link_libraries(vesk_sim PUBLIC vesk_core)
+
+find_package(GTest REQUIRED)
+enable_testing()
+file(GLOB_RECURSE VESK_NATIVE_TEST_SOURCES CONFIGURE_DEPENDS tests/native/*.cpp)
+add_executable(vesk_tests ${VESK_NATIVE_TEST_SOURCES})
+target_include_directories(vesk_tests PRIVATE tests/native)
+target_link_libraries(vesk_tests PRIVATE vesk_sim GTest::gtest_main)
+include(GoogleTest)
+gtest_discover_tests(vesk_tests DISCOVERY_TIMEOUT 60)
+
+file(GLOB_RECURSE VESK_BENCH_SOURCES CONFIGURE_DEPENDS bench/*.cpp)
+if(VESK_BENCH_SOURCES)
+  find_package(benchmark REQUIRED)
+  add_executable(vesk_bench ${VESK_BENCH_SOURCES})
+  target_link_libraries(vesk_bench PRIVATE vesk_sim benchmark::benchmark_main)
+endif()

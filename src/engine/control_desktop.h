@@ -1,0 +1,93 @@
+#pragma once
+#include <array>
+#include <cassert>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/regions.h"
+#include "platform/services.h"
+#include "platform/types.h"
+
+namespace vesk::engine {
+
+using platform::WindowHandle;
+
+inline constexpr int kDesktopCount = 9;
+
+struct DesktopRecord {
+    // Top-level windows that belong to the desktop, in enumeration order; may
+    // hold handles of windows that are gone.
+    std::vector<WindowHandle> WindowList;
+    std::int32_t DesktopHotMod = 2;  // carried along, never stored
+    std::int32_t DesktopHot = 0;     // virtual-key code
+    bool ProgWnd = true;             // desktop icons shown on this desktop
+    bool TrayWnd = true;             // taskbar shown on this desktop
+    std::string Wallpaper;           // full path; empty for none
+    std::uint8_t TileWall = 0;       // 0 centre, 1 stretch, 2 tile
+    bool Volume = true;              // sound on while current
+    std::string Password;            // plain text; empty for none
+    std::uint8_t Forwhat = 0;        // 0 nothing, 1 entering, 2 leaving, 3 both
+    WindowHandle FocusWindow = platform::kNoWindow;
+};
+
+inline constexpr int kHotkeyGroupCount = 5;
+
+// The program-wide engine state; one instance for the whole run.
+struct TControlDesktop {
+    std::array<DesktopRecord, kDesktopCount> Desktops;
+    DesktopRecord& Desktop(int n) {
+        assert(n >= 1 && n <= kDesktopCount);
+        return Desktops[static_cast<std::size_t>(n - 1)];
+    }
+    const DesktopRecord& Desktop(int n) const {
+        assert(n >= 1 && n <= kDesktopCount);
+        return Desktops[static_cast<std::size_t>(n - 1)];
+    }
+
+    bool HotkeyGate = true;
+    std::int32_t DesktopNum = kDesktopCount;  // written only, always 9
+
+    // Stored settings.
+    bool AutoRun = true;
+    bool UseControlPassword = true;
+    bool ExitMainWindow = true;
+    std::string ControlPassword;
+    std::string SettingPassword;
+    bool ShowHelp = true;
+    bool RecordHint = true;
+    bool ShowIcon = true;
+    std::int32_t ControlHot1 = 2, ControlHot2 = 121;
+    std::int32_t Setting1 = 2, Setting2 = 122;
+    std::int32_t Record1 = 2, Record2 = 123;
+    std::int32_t Play1 = 3, Play2 = 123;
+    std::int64_t MaxSize = 2048;  // record-file limit, kilobytes
+
+    // Run-time state.
+    std::array<bool, kHotkeyGroupCount> HotkeyConflicts{};
+    std::string ConflictText;
+    std::int32_t CurrentDesktop = 1;
+    std::string StartWallpaper;
+    std::uint8_t StartWallStyle = 0;
+    std::string WindowsDir;  // with a trailing backslash
+    std::string OsName;
+    WindowHandle MainWindowHandle = platform::kNoWindow;
+    WindowHandle AppWindowHandle = platform::kNoWindow;
+    std::string ProgramDir;  // with a trailing backslash
+    WindowHandle DesktopIconsWindow = platform::kNoWindow;
+    WindowHandle TaskbarWindow = platform::kNoWindow;
+    std::uint32_t StartVolume = 0;
+    std::array<platform::Regions::Handle, 10> SkinRegions{};
+    std::vector<WindowHandle> AllWindows;
+};
+
+// Fills the whole record from the registry, writing every absent value's
+// default back at once. Keys that cannot be created leave the defaults.
+void LoadSettings(TControlDesktop& state, platform::Services& system);
+
+// Writes the stored settings and the autostart entry (exePath when AutoRun is
+// on, an empty string otherwise).
+void SaveSettings(const TControlDesktop& state, platform::Registry& registry,
+                  const std::string& exePath);
+
+}  // namespace vesk::engine

@@ -1,0 +1,17 @@
+#pragma once
+#include <string>
+
+namespace vesk::engine {
+
+enum class PromptResult { Ok = 1, Cancel = 2 };
+
+// The program's one question, confirmation and message box. With the password
+// field shown it answers Ok only once the expected password was typed exactly.
+class Prompt {
+public:
+    virtual ~Prompt() = default;
+    virtual PromptResult Ask(const std::string& message, bool withPasswordField,
+                             const std::string& expectedPassword) = 0;
+};
+
+}  // namespace vesk::engine

@@ -1,0 +1,24 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vesk::platform {
+
+// Paths are UTF-8 with Windows separators ("C:\windows\sea.bmp").
+class Files {
+public:
+    virtual ~Files() = default;
+    virtual bool Exists(const std::string& path) = 0;
+    virtual bool Copy(const std::string& from, const std::string& to, bool overwrite) = 0;
+    virtual bool Delete(const std::string& path) = 0;
+    virtual std::optional<std::vector<std::uint8_t>> ReadAll(const std::string& path) = 0;
+    virtual bool WriteAll(const std::string& path, const std::vector<std::uint8_t>& bytes) = 0;
+    // The Windows directory without a trailing separator, at full length.
+    virtual std::string WindowsDirectory() = 0;
+    // Full path of the running executable.
+    virtual std::string ExecutablePath() = 0;
+};
+
+}  // namespace vesk::platform

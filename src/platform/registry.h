@@ -1,0 +1,33 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace vesk::platform {
+
+enum class RegistryRoot { LocalMachine, CurrentUser };
+
+// One open registry key; closed when destroyed. Key and value names compare
+// without regard to case. A read of a value stored with another type than the
+// one asked for gives nullopt, exactly like an absent value.
+class RegistryKey {
+public:
+    virtual ~RegistryKey() = default;
+    virtual std::optional<std::uint32_t> ReadDword(const std::string& name) = 0;
+    virtual std::optional<std::string> ReadString(const std::string& name) = 0;
+    // false when the write was refused (no rights); callers may ignore it.
+    virtual bool WriteDword(const std::string& name, std::uint32_t value) = 0;
+    virtual bool WriteString(const std::string& name, const std::string& value) = 0;
+};
+
+class Registry {
+public:
+    virtual ~Registry() = default;
+    // nullptr when the key does not exist (create == false) or cannot be
+    // created or opened (create == true, no rights).
+    virtual std::unique_ptr<RegistryKey> OpenKey(RegistryRoot root, const std::string& path,
+                                                 bool create) = 0;
+};
+
+}  // namespace vesk::platform

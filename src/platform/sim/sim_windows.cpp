@@ -1,0 +1,94 @@
+#include "platform/sim/sim_windows.h"
+
+#include "platform/sim/case_fold.h"
+
+namespace vesk::platform::sim {
+
+WindowHandle SimWindows::Create(std::string className, std::string title, bool visible,
+                                ProcessId process) {
+    const WindowHandle handle = next_;
+    next_ += 4;  // real handles are multiples of four too
+    windows_.push_back({handle, std::move(className), std::move(title), visible, true, process});
+    return handle;
+}
+
+void SimWindows::Destroy(WindowHandle window) {
+    if (SimWindow* w = Find(window)) w->alive = false;
+    if (foreground == window) foreground = kNoWindow;
+}
+
+SimWindow* SimWindows::Find(WindowHandle window) {
+    for (auto& w : windows_) {
+        if (w.handle == window && w.alive) return &w;
+    }
+    return nullptr;
+}
+
+std::vector<WindowHandle> SimWindows::EnumTopLevel() {
+    std::vector<WindowHandle> handles;
+    for (const auto& w : windows_) {
+        if (w.alive) handles.push_back(w.handle);
+    }
+    return handles;
+}
+
+bool SimWindows::Exists(WindowHandle window) { return Find(window) != nullptr; }
+
+bool SimWindows::IsVisible(WindowHandle window) {
+    const SimWindow* w = Find(window);
+    return w && w->visible;
+}
+
+void SimWindows::Show(WindowHandle window) {
+    if (SimWindow* w = Find(window)) {
+        w->visible = true;
+        ++showCalls;
+    }
+}
+
+void SimWindows::Hide(WindowHandle window) {
+    if (SimWindow* w = Find(window)) {
+        w->visible = false;
+        ++hideCalls;
+    }
+}
+
+void SimWindows::SetForeground(WindowHandle window) {
+    if (Find(window)) foreground = window;
+}
+
+WindowHandle SimWindows::FindByClass(const std::string& className) {
+    const std::string wanted = FoldCase(className);
+    for (const auto& w : windows_) {
+        if (w.alive && FoldCase(w.className) == wanted) return w.handle;
+    }
+    return kNoWindow;
+}
+
+WindowHandle SimWindows::FindByTitle(const std::string& title) {
+    for (const auto& w : windows_) {
+        if (w.alive && w.title == title) return w.handle;
+    }
+    return kNoWindow;
+}
+
+void SimWindows::PostClose(WindowHandle window) {
+    if (Find(window)) closeRequests.push_back(window);
+}
+
+std::string SimWindows::ClassName(WindowHandle window) {
+    const SimWindow* w = Find(window);
+    return w ? w->className : std::string();
+}
+
+std::string SimWindows::Title(WindowHandle window) {
+    const SimWindow* w = Find(window);
+    return w ? w->title : std::string();
+}
+
+ProcessId SimWindows::OwnerProcess(WindowHandle window) {
+    const SimWindow* w = Find(window);
+    return w ? w->process : 0;
+}
+
+}  // namespace vesk::platform::sim

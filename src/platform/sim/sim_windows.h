@@ -1,0 +1,51 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/window_manager.h"
+
+namespace vesk::platform::sim {
+
+struct SimWindow {
+    WindowHandle handle = kNoWindow;
+    std::string className;
+    std::string title;
+    bool visible = true;
+    bool alive = true;
+    ProcessId process = 0;
+};
+
+// Top-level windows in Z order (first = top). Show and hide count the calls
+// that reached a live window, so tests can see what was touched.
+class SimWindows : public WindowManager {
+public:
+    WindowHandle Create(std::string className, std::string title, bool visible = true,
+                        ProcessId process = 100);
+    void Destroy(WindowHandle window);
+    SimWindow* Find(WindowHandle window);
+
+    std::vector<WindowHandle> EnumTopLevel() override;
+    bool Exists(WindowHandle window) override;
+    bool IsVisible(WindowHandle window) override;
+    void Show(WindowHandle window) override;
+    void Hide(WindowHandle window) override;
+    WindowHandle Foreground() override { return foreground; }
+    void SetForeground(WindowHandle window) override;
+    WindowHandle FindByClass(const std::string& className) override;
+    WindowHandle FindByTitle(const std::string& title) override;
+    void PostClose(WindowHandle window) override;
+    std::string ClassName(WindowHandle window) override;
+    std::string Title(WindowHandle window) override;
+    ProcessId OwnerProcess(WindowHandle window) override;
+
+    WindowHandle foreground = kNoWindow;
+    int showCalls = 0;
+    int hideCalls = 0;
+    std::vector<WindowHandle> closeRequests;
+
+private:
+    std::vector<SimWindow> windows_;
+    WindowHandle next_ = 0x1000;
+};
+
+}  // namespace vesk::platform::sim

@@ -1,0 +1,33 @@
+#pragma once
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "engine/prompt.h"
+
+namespace vesk::testing {
+
+// Answers questions from a script (Ok when the script runs out) and records
+// what was asked.
+class FakePrompt : public engine::Prompt {
+public:
+    struct Question {
+        std::string message;
+        bool withPasswordField;
+        std::string expectedPassword;
+    };
+
+    engine::PromptResult Ask(const std::string& message, bool withPasswordField,
+                             const std::string& expectedPassword) override {
+        asked.push_back({message, withPasswordField, expectedPassword});
+        if (answers.empty()) return engine::PromptResult::Ok;
+        const auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::deque<engine::PromptResult> answers;
+    std::vector<Question> asked;
+};
+
+}  // namespace vesk::testing
