@@ -26,3 +26,16 @@ if(VESK_BENCH_SOURCES)
   add_executable(vesk_bench ${VESK_BENCH_SOURCES})
   target_link_libraries(vesk_bench PRIVATE vesk_sim benchmark::benchmark_main)
 endif()
+
+add_executable(skinpack tools/skinpack/skinpack.cpp)
+target_link_libraries(skinpack PRIVATE vesk_core)
+
+# The built-in skin, packed from its description, for the tests.
+set(VESK_DEFAULT_SKIN ${CMAKE_BINARY_DIR}/Default.QSK)
+file(GLOB VESK_SKIN_ASSETS CONFIGURE_DEPENDS assets/skin/*)
+add_custom_command(OUTPUT ${VESK_DEFAULT_SKIN}
+  COMMAND skinpack pack ${CMAKE_SOURCE_DIR}/assets/skin/default.skin ${VESK_DEFAULT_SKIN}
+  DEPENDS skinpack ${VESK_SKIN_ASSETS})
+add_custom_target(default_skin DEPENDS ${VESK_DEFAULT_SKIN})
+add_dependencies(vesk_tests default_skin)
+target_compile_definitions(vesk_tests PRIVATE VESK_DEFAULT_SKIN="${VESK_DEFAULT_SKIN}")

@@ -3,9 +3,11 @@
 #include <optional>
 #include <string>
 
+#include "engine/control_desktop.h"
 #include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/sound.h"
+#include "platform/window_manager.h"
 
 namespace vesk::engine {
 
@@ -22,5 +24,28 @@ std::string ReadWindowsDir(platform::Files& files);
 
 // nullopt when the device cannot be read.
 std::optional<std::uint32_t> GetVolume(platform::Sound& sound);
+
+bool SetVolume(platform::Sound& sound, std::uint32_t volume);
+
+// Puts desktop n's wallpaper into effect (n = 0: the one in effect at start):
+// the shell's values under both keys, then the system call.
+void ApplyWallpaper(const TControlDesktop& state, platform::Services& system, int desktop);
+
+struct ImportResult {
+    bool ok = false;
+    std::string path;   // the wallpaper file to name when ok
+    std::string error;  // why the picture could not be imported
+};
+
+// Copies a chosen picture into the Windows directory; a picture that is not
+// a bitmap is decoded as JPEG and written as a .bmp beside it. The chosen file
+// is never changed; the intermediate copy is always removed.
+ImportResult ImportWallpaper(const TControlDesktop& state, platform::Files& files, const std::string& chosen);
+
+// The shell's desktop-icon window and taskbar are only touched when their
+// visibility must change; the result tells whether a change was asked for
+// (a missing shell window, handle 0, counts as hidden).
+bool ShowShellWindow(platform::WindowManager& windows, WindowHandle window);
+bool HideShellWindow(platform::WindowManager& windows, WindowHandle window);
 
 }  // namespace vesk::engine

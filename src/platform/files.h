@@ -14,6 +14,13 @@ public:
     virtual bool Copy(const std::string& from, const std::string& to, bool overwrite) = 0;
     virtual bool Delete(const std::string& path) = 0;
     virtual std::optional<std::vector<std::uint8_t>> ReadAll(const std::string& path) = 0;
+    // Size in bytes; nullopt when the file cannot be opened.
+    virtual std::optional<std::uint64_t> Size(const std::string& path) = 0;
+    // Exactly length bytes from offset, or nullopt. Opened for reading while
+    // other processes keep full access: the file may be the running program.
+    virtual std::optional<std::vector<std::uint8_t>> ReadRange(const std::string& path,
+                                                               std::uint64_t offset,
+                                                               std::uint32_t length) = 0;
     virtual bool WriteAll(const std::string& path, const std::vector<std::uint8_t>& bytes) = 0;
     // The Windows directory without a trailing separator, at full length.
     virtual std::string WindowsDirectory() = 0;

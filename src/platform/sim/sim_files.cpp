@@ -27,6 +27,22 @@ bool SimFiles::WriteAll(const std::string& path, const std::vector<std::uint8_t>
     return true;
 }
 
+std::optional<std::uint64_t> SimFiles::Size(const std::string& path) {
+    auto file = files_.find(FoldCase(path));
+    if (file == files_.end()) return std::nullopt;
+    return file->second.size();
+}
+
+std::optional<std::vector<std::uint8_t>> SimFiles::ReadRange(const std::string& path, std::uint64_t offset,
+                                                             std::uint32_t length) {
+    auto file = files_.find(FoldCase(path));
+    if (file == files_.end()) return std::nullopt;
+    const auto& bytes = file->second;
+    if (offset > bytes.size() || bytes.size() - offset < length) return std::nullopt;
+    const auto begin = bytes.begin() + static_cast<std::ptrdiff_t>(offset);
+    return std::vector<std::uint8_t>(begin, begin + length);
+}
+
 void SimFiles::Put(const std::string& path, std::vector<std::uint8_t> bytes) {
     files_[FoldCase(path)] = std::move(bytes);
 }

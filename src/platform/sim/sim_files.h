@@ -14,6 +14,9 @@ public:
     bool Delete(const std::string& path) override;
     std::optional<std::vector<std::uint8_t>> ReadAll(const std::string& path) override;
     bool WriteAll(const std::string& path, const std::vector<std::uint8_t>& bytes) override;
+    std::optional<std::uint64_t> Size(const std::string& path) override;
+    std::optional<std::vector<std::uint8_t>> ReadRange(const std::string& path, std::uint64_t offset,
+                                                       std::uint32_t length) override;
     std::string WindowsDirectory() override { return windowsDirectory; }
     std::string ExecutablePath() override { return executablePath; }
 

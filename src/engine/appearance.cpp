@@ -1,0 +1,101 @@
+#include <cctype>
+
+#include "engine/appearance.h"
+#include "engine/bmp_writer.h"
+#include "engine/registry_names.h"
+#include "skin/jpeg_decoder.h"
+
+namespace vesk::engine {
+namespace {
+
+void WriteShellValues(platform::RegistryKey& key, const std::string& path, std::uint8_t style) {
+    key.WriteString(reg::kWallPaperValue, path);
+    const char* tile = nullptr;
+    const char* stretch = nullptr;
+    if (path.empty() || style == 0) tile = "0", stretch = "0";
+    else if (style == 1) tile = "0", stretch = "2";
+    else if (style == 2) tile = "1", stretch = "0";
+    if (!tile) return;  // unknown codes leave the shell's own style alone
+    key.WriteString(reg::kTileWallpaperValue, tile);
+    key.WriteString(reg::kWallpaperStyleValue, stretch);
+}
+
+std::string FileNamePart(const std::string& path) {
+    const auto cut = path.find_last_of("\\/:");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+std::string UpperExtension(const std::string& fileName) {
+    const auto dot = fileName.find_last_of('.');
+    std::string ext = dot == std::string::npos ? std::string() : fileName.substr(dot);
+    for (char& c : ext) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return ext;
+}
+
+std::string WithBmpExtension(const std::string& path) {
+    const auto dot = path.find_last_of('.');
+    const auto separator = path.find_last_of("\\/:");
+    const bool hasExtension = dot != std::string::npos && (separator == std::string::npos || dot > separator);
+    return (hasExtension ? path.substr(0, dot) : path) + ".bmp";
+}
+
+bool SamePath(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool SetVolume(platform::Sound& sound, std::uint32_t volume) { return sound.SetVolume(volume); }
+
+void ApplyWallpaper(const TControlDesktop& state, platform::Services& system, int desktop) {
+    const std::string& path = desktop == 0 ? state.StartWallpaper : state.Desktop(desktop).Wallpaper;
+    const std::uint8_t style = desktop == 0 ? state.StartWallStyle : state.Desktop(desktop).TileWall;
+    for (const char* keyPath : {reg::kDesktopWallpaperKey, reg::kIeWallpaperKey}) {
+        if (auto key = system.registry.OpenKey(platform::RegistryRoot::CurrentUser, keyPath, false)) {
+            WriteShellValues(*key, path, style);
+        }
+    }
+    system.shell.SetDeskWallpaper(path.empty() ? std::nullopt : std::optional<std::string>(path));
+}
+
+ImportResult ImportWallpaper(const TControlDesktop& state, platform::Files& files, const std::string& chosen) {
+    if (chosen.empty()) return {true, {}, {}};
+    const std::string copy = state.WindowsDir + FileNamePart(chosen);
+    const bool sameFile = SamePath(copy, chosen);
+    if (!sameFile && !files.Copy(chosen, copy, true)) {
+        return {false, {}, "The picture could not be copied to " + state.WindowsDir};
+    }
+    if (UpperExtension(copy) == ".BMP") return {true, copy, {}};
+
+    ImportResult result;
+    skin::RgbImage picture;
+    const auto bytes = files.ReadAll(copy);
+    const auto decoded = bytes ? skin::DecodeJpeg(*bytes, picture) : skin::JpegResult{false, "unreadable file"};
+    if (!decoded) {
+        result.error = "The picture is not a JPEG picture that can be read: " + decoded.error;
+    } else {
+        const std::string target = WithBmpExtension(copy);
+        if (files.WriteAll(target, EncodeBmp24(picture))) result = {true, target, {}};
+        else result.error = "The wallpaper could not be written to " + target;
+    }
+    if (!sameFile && files.Exists(copy)) files.Delete(copy);
+    return result;
+}
+
+bool ShowShellWindow(platform::WindowManager& windows, WindowHandle window) {
+    if (windows.IsVisible(window)) return false;
+    windows.Show(window);
+    return true;
+}
+
+bool HideShellWindow(platform::WindowManager& windows, WindowHandle window) {
+    if (!windows.IsVisible(window)) return false;
+    windows.Hide(window);
+    return true;
+}
+
+}  // namespace vesk::engine
