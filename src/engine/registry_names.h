@@ -45,6 +45,11 @@ inline constexpr const char* kProgWnd = "ProgWnd";
 inline constexpr const char* kTrayWnd = "TrayWnd";
 inline constexpr const char* kVolume = "Volume";
 
+// Windows hidden by the program, kept per user so that a crash loses none
+// (HKEY_CURRENT_USER).
+inline constexpr const char* kRecoveryKey = "Software\\Vesk\\Recovery";
+inline constexpr const char* kHiddenWindowsValue = "HiddenWindows";
+
 // The shell's wallpaper settings (HKEY_CURRENT_USER).
 inline constexpr const char* kDesktopWallpaperKey = "Control Panel\\desktop";
 inline constexpr const char* kIeWallpaperKey = "SoftWare\\Microsoft\\Internet Explorer\\Desktop\\General";

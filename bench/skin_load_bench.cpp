@@ -1,0 +1,57 @@
+// Loading the built-in skin should cost little more than decoding its two
+// pictures: everything else is a few hundred bytes of geometry.
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "platform/sim/sim_system.h"
+#include "skin/desk_skin.h"
+#include "skin/jpeg_decoder.h"
+
+namespace {
+
+using namespace vesk;
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes DefaultSkin() {
+    std::ifstream in(VESK_DEFAULT_SKIN, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void BM_DecodeSkinPictures(benchmark::State& state) {
+    skin::SkinFile file;
+    if (!skin::ParseSkinFile(DefaultSkin(), file)) state.SkipWithError("default skin unreadable");
+    for (auto _ : state) {
+        skin::RgbImage main, dialog;
+        skin::DecodeJpeg(file.mainJpeg, main);
+        skin::DecodeJpeg(file.dialogJpeg, dialog);
+        benchmark::DoNotOptimize(main.pixels.data());
+        benchmark::DoNotOptimize(dialog.pixels.data());
+    }
+}
+BENCHMARK(BM_DecodeSkinPictures)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadSkin(benchmark::State& state) {
+    platform::sim::SimSystem sim;
+    // A program image of realistic size with the skin appended behind it.
+    Bytes exe(1500 * 1024, 0x90);
+    const Bytes skinBytes = DefaultSkin();
+    exe.insert(exe.end(), skinBytes.begin(), skinBytes.end());
+    const auto trailer = skin::MakeTrailer(skinBytes.size());
+    exe.insert(exe.end(), trailer.begin(), trailer.end());
+    sim.files.Put("C:\\Vesk\\Vesk.exe", std::move(exe));
+    for (auto _ : state) {
+        skin::TDeskSkin loaded;
+        skin::SkinRegions regions{};
+        skin::RgbImage main, dialog;
+        if (!skin::LoadSkin("C:\\Vesk\\Default.QSK", "C:\\Vesk\\Vesk.exe", sim.files, sim.regions, loaded,
+                            regions, main, dialog)) {
+            state.SkipWithError("load failed");
+        }
+        skin::FreeSkin(loaded, regions, sim.regions, false);
+    }
+}
+BENCHMARK(BM_LoadSkin)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,128 @@
+#include "engine/desktop_switch.h"
+
+#include "engine/appearance.h"
+
+namespace vesk::engine {
+namespace {
+
+void HideListed(DesktopContext& c, const std::vector<WindowHandle>& list) {
+    auto& windows = c.system.windows;
+    std::vector<WindowHandle> visible;
+    for (auto w : list) {
+        if (windows.IsVisible(w)) visible.push_back(w);
+    }
+    // Journal first: a crash between here and the last hide must lose nothing.
+    c.journal.WillHide(visible);
+    for (auto w : visible) windows.Hide(w);
+}
+
+void ApplyShellWindow(DesktopContext& c, WindowHandle window, bool wanted, void (DesktopView::*setCaption)(const std::string&),
+                      const char* shownCaption, const char* hiddenCaption) {
+    auto& windows = c.system.windows;
+    if (wanted && ShowShellWindow(windows, window)) (c.view.*setCaption)(shownCaption);
+    else if (!wanted && HideShellWindow(windows, window)) (c.view.*setCaption)(hiddenCaption);
+}
+
+bool PasswordAccepted(DesktopContext& c, const char* question, const DesktopRecord& desktop) {
+    return c.prompt.Ask(question, true, desktop.Password) == PromptResult::Ok;
+}
+
+}  // namespace
+
+bool QualifiesForDesktop(const TControlDesktop& s, platform::WindowManager& windows, WindowHandle w) {
+    return windows.IsVisible(w) && w != s.AppWindowHandle && w != s.MainWindowHandle &&
+           w != s.DesktopIconsWindow && w != s.TaskbarWindow;
+}
+
+void CollectDesktopWindows(TControlDesktop& s, platform::WindowManager& windows, int n) {
+    DesktopRecord& d = s.Desktop(n);
+    d.WindowList.clear();
+    d.FocusWindow = windows.Foreground();
+    for (auto w : windows.EnumTopLevel()) {
+        if (QualifiesForDesktop(s, windows, w)) d.WindowList.push_back(w);
+    }
+}
+
+void ReleaseWindowList(DesktopContext& c, std::vector<WindowHandle>& list, bool showWindows) {
+    if (showWindows) {
+        auto& windows = c.system.windows;
+        for (auto it = list.rbegin(); it != list.rend(); ++it) {
+            if (windows.Exists(*it)) windows.Show(*it);
+        }
+        c.journal.Shown(list);
+    }
+    list.clear();
+}
+
+void SnapshotAllWindows(TControlDesktop& s, platform::WindowManager& windows) {
+    s.AllWindows.clear();
+    for (auto w : windows.EnumTopLevel()) {
+        if (w != s.MainWindowHandle && w != s.AppWindowHandle) s.AllWindows.push_back(w);
+    }
+}
+
+bool SwitchDesktop(DesktopContext& c, int target) {
+    TControlDesktop& s = c.state;
+    auto& windows = c.system.windows;
+    const int current = s.CurrentDesktop;
+    const DesktopRecord& leaving = s.Desktop(current);
+    DesktopRecord& entering = s.Desktop(target);
+    if ((leaving.Forwhat == 2 || leaving.Forwhat == 3) && !PasswordAccepted(c, "Exit Password", leaving)) return false;
+    if ((entering.Forwhat == 1 || entering.Forwhat == 3) && !PasswordAccepted(c, "Enter Password", entering)) return false;
+
+    c.view.DrawSelectorOutline(current, false);
+    c.view.DrawSelectorOutline(target, true);
+    CollectDesktopWindows(s, windows, current);
+    HideListed(c, s.Desktop(current).WindowList);
+    c.view.SetStatusText("Vesk " + std::to_string(target));
+    ApplyShellWindow(c, s.DesktopIconsWindow, entering.ProgWnd, &DesktopView::SetIconsCommandCaption, "Hide Desk", "Show Desk");
+    ApplyShellWindow(c, s.TaskbarWindow, entering.TrayWnd, &DesktopView::SetTaskbarCommandCaption, "Hide TaskBar",
+                     "Show TaskBar");
+    s.CurrentDesktop = target;
+    ApplyMusic(c);
+    // Gone windows stay listed; the list is rebuilt when the desktop is left.
+    for (auto w : entering.WindowList) {
+        if (windows.Exists(w)) windows.Show(w);
+    }
+    c.journal.Shown(entering.WindowList);
+    windows.SetForeground(entering.FocusWindow);
+    ApplyWallpaper(s, c.system, target);
+    return true;
+}
+
+void ApplyMusic(DesktopContext& c) {
+    const bool on = c.state.Desktop(c.state.CurrentDesktop).Volume;
+    SetVolume(c.system.sound, on ? c.state.StartVolume : 0);
+    c.view.SetMusicCommandCaption(on ? "Music On" : "Music Off");
+}
+
+void MoveForegroundWindow(DesktopContext& c, int desktop) {
+    TControlDesktop& s = c.state;
+    auto& windows = c.system.windows;
+    if (desktop == s.CurrentDesktop) return;
+    const WindowHandle w = windows.Foreground();
+    if (!QualifiesForDesktop(s, windows, w)) return;
+    s.Desktop(desktop).WindowList.push_back(w);
+    HideListed(c, {w});
+    CollectDesktopWindows(s, windows, s.CurrentDesktop);
+}
+
+void CopyForegroundWindow(DesktopContext& c, int desktop) {
+    TControlDesktop& s = c.state;
+    if (desktop == s.CurrentDesktop) return;
+    const WindowHandle w = c.system.windows.Foreground();
+    if (QualifiesForDesktop(s, c.system.windows, w)) s.Desktop(desktop).WindowList.push_back(w);
+}
+
+void RestoreDesktop(DesktopContext& c) {
+    TControlDesktop& s = c.state;
+    for (int n = 1; n <= s.DesktopNum; ++n) ReleaseWindowList(c, s.Desktop(n).WindowList, true);
+    s.AllWindows.clear();
+    ShowShellWindow(c.system.windows, s.DesktopIconsWindow);
+    ShowShellWindow(c.system.windows, s.TaskbarWindow);
+    ApplyWallpaper(s, c.system, 0);
+    SetVolume(c.system.sound, s.StartVolume);
+    c.journal.Clear();
+}
+
+}  // namespace vesk::engine

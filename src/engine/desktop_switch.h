@@ -1,0 +1,52 @@
+#pragma once
+#include <vector>
+
+#include "engine/control_desktop.h"
+#include "engine/desktop_view.h"
+#include "engine/hidden_windows.h"
+#include "engine/prompt.h"
+#include "platform/services.h"
+
+namespace vesk::engine {
+
+// Everything a desktop command works with.
+struct DesktopContext {
+    TControlDesktop& state;
+    platform::Services& system;
+    Prompt& prompt;
+    DesktopView& view;
+    HiddenWindowJournal& journal;
+};
+
+// A visible top-level window that is none of the program's own main and
+// application windows and none of the shell's icon window and taskbar.
+bool QualifiesForDesktop(const TControlDesktop& state, platform::WindowManager& windows, WindowHandle window);
+
+// Rebuilds desktop n's list from the qualifying windows now on screen, in
+// enumeration order, and remembers the foreground window.
+void CollectDesktopWindows(TControlDesktop& state, platform::WindowManager& windows, int desktop);
+
+// Empties a list, last entry first, showing each window that still exists
+// when showWindows is set.
+void ReleaseWindowList(DesktopContext& context, std::vector<WindowHandle>& list, bool showWindows);
+
+// Every top-level window but the program's own two, visible or not.
+void SnapshotAllWindows(TControlDesktop& state, platform::WindowManager& windows);
+
+// Leaves the current desktop for target (not the current one). Returns false
+// when a password was refused; nothing has changed then.
+bool SwitchDesktop(DesktopContext& context, int target);
+
+// The current desktop's sound flag sets the volume and the music caption.
+void ApplyMusic(DesktopContext& context);
+
+// The move and copy hotkeys: the foreground window, when it qualifies, joins
+// desktop n's list; a moved window is hidden and leaves the current desktop.
+void MoveForegroundWindow(DesktopContext& context, int desktop);
+void CopyForegroundWindow(DesktopContext& context, int desktop);
+
+// Every window of every desktop shown again, the shell's windows shown, the
+// start-up wallpaper and volume back.
+void RestoreDesktop(DesktopContext& context);
+
+}  // namespace vesk::engine

@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include "engine/appearance.h"
+#include "engine/desktop_switch.h"
+#include "engine/registry_names.h"
+#include "fake_desktop_view.h"
+#include "fake_prompt.h"
+#include "platform/sim/sim_system.h"
+
+namespace vesk::engine {
+namespace {
+
+using platform::sim::SimSystem;
+using Handles = std::vector<WindowHandle>;
+
+class Switching : public ::testing::Test {
+protected:
+    Switching() {
+        state.MainWindowHandle = sim.windows.Create("TForm1", "Vesk1.2");
+        state.AppWindowHandle = sim.windows.Create("TApplication", "Vesk1.2");
+        state.DesktopIconsWindow = sim.windows.Create("Progman", "Program Manager");
+        state.TaskbarWindow = sim.windows.Create("Shell_TrayWnd", "");
+        state.StartVolume = 0xC4C4C4C4;
+        editor = sim.windows.Create("Notepad", "notes.txt");
+        browser = sim.windows.Create("Browser", "news");
+        hiddenTool = sim.windows.Create("Tool", "tray tool", false);
+        sim.windows.foreground = editor;
+        CollectDesktopWindows(state, sim.windows, 1);
+    }
+    bool Switch(int target) { return SwitchDesktop(context, target); }
+    bool Visible(WindowHandle w) { return sim.windows.IsVisible(w); }
+
+    SimSystem sim;
+    platform::Services services = sim.services();
+    TControlDesktop state;
+    testing::FakePrompt prompt;
+    testing::FakeDesktopView view;
+    HiddenWindowJournal journal{sim.registry, sim.windows};
+    DesktopContext context{state, services, prompt, view, journal};
+    WindowHandle editor, browser, hiddenTool;
+};
+
+TEST_F(Switching, CollectingTakesVisibleForeignWindowsInEnumerationOrder) {
+    EXPECT_EQ(state.Desktop(1).WindowList, (Handles{editor, browser}));
+    EXPECT_EQ(state.Desktop(1).FocusWindow, editor);
+    // The program's own dialogs count like any other window.
+    const auto dialog = sim.windows.Create("TSettingFrm", "Settings");
+    CollectDesktopWindows(state, sim.windows, 1);
+    EXPECT_EQ(state.Desktop(1).WindowList, (Handles{editor, browser, dialog}));
+}
+
+TEST_F(Switching, LeavingHidesAndReturningShowsWithTheRememberedFocus) {
+    ASSERT_TRUE(Switch(2));
+    EXPECT_FALSE(Visible(editor) || Visible(browser));
+    EXPECT_FALSE(Visible(hiddenTool)) << "untouched";
+    EXPECT_TRUE(Visible(state.MainWindowHandle));
+    EXPECT_EQ(state.CurrentDesktop, 2);
+    EXPECT_EQ(view.status, "Vesk 2");
+    EXPECT_EQ(view.outlines, (std::vector<std::string>{"1 black", "2 red"}));
+
+    const auto mail = sim.windows.Create("Mail", "inbox");
+    sim.windows.foreground = mail;
+    ASSERT_TRUE(Switch(1));
+    EXPECT_TRUE(Visible(editor) && Visible(browser));
+    EXPECT_FALSE(Visible(mail));
+    EXPECT_EQ(sim.windows.foreground, editor);
+    EXPECT_EQ(state.Desktop(2).WindowList, (Handles{mail}));
+}
+
+TEST_F(Switching, ClosedWindowsAreSkippedAndStayListed) {
+    ASSERT_TRUE(Switch(2));
+    sim.windows.Destroy(editor);
+    const int shows = sim.windows.showCalls;
+    ASSERT_TRUE(Switch(1));
+    EXPECT_EQ(sim.windows.showCalls - shows, 1);
+    EXPECT_EQ(state.Desktop(1).WindowList, (Handles{editor, browser}));
+}
+
+TEST_F(Switching, PasswordsGuardLeavingAndEntering) {
+    state.Desktop(1).Forwhat = 2;
+    state.Desktop(1).Password = "out";
+    state.Desktop(3).Forwhat = 3;
+    state.Desktop(3).Password = "in";
+    prompt.answers = {PromptResult::Ok, PromptResult::Cancel};
+    EXPECT_FALSE(Switch(3));
+    ASSERT_EQ(prompt.asked.size(), 2u);
+    EXPECT_EQ(prompt.asked[0].message, "Exit Password");
+    EXPECT_EQ(prompt.asked[0].expectedPassword, "out");
+    EXPECT_EQ(prompt.asked[1].message, "Enter Password");
+    EXPECT_EQ(prompt.asked[1].expectedPassword, "in");
+    EXPECT_EQ(state.CurrentDesktop, 1);
+    EXPECT_TRUE(Visible(editor));
+    EXPECT_TRUE(view.outlines.empty());
+
+    prompt.asked.clear();
+    state.Desktop(1).Forwhat = 1;  // guards entering only
+    EXPECT_TRUE(Switch(2));
+    EXPECT_TRUE(prompt.asked.empty());
+}
+
+TEST_F(Switching, ShellWindowsAndCaptionsFollowTheEnteredDesktop) {
+    state.Desktop(2).ProgWnd = false;
+    state.Desktop(2).TrayWnd = false;
+    state.Desktop(2).Volume = false;
+    ASSERT_TRUE(Switch(2));
+    EXPECT_FALSE(Visible(state.DesktopIconsWindow) || Visible(state.TaskbarWindow));
+    EXPECT_EQ(view.iconsCaption, "Show Desk");
+    EXPECT_EQ(view.taskbarCaption, "Show TaskBar");
+    EXPECT_EQ(view.musicCaption, "Music Off");
+    EXPECT_EQ(sim.sound.volume, 0u);
+
+    // Already hidden: neither the window nor the caption changes.
+    state.Desktop(3).ProgWnd = false;
+    view.iconsCaption = "untouched";
+    const int hides = sim.windows.hideCalls;
+    ASSERT_TRUE(Switch(3));
+    EXPECT_EQ(view.iconsCaption, "untouched");
+    EXPECT_EQ(view.taskbarCaption, "Hide TaskBar");
+    EXPECT_EQ(view.musicCaption, "Music On");
+    EXPECT_EQ(sim.sound.volume, 0xC4C4C4C4u);
+    EXPECT_EQ(sim.windows.hideCalls, hides);
+}
+
+TEST_F(Switching, MoveHidesTheForegroundWindowAndCopyKeepsItVisible) {
+    MoveForegroundWindow(context, 1);  // the current desktop: nothing
+    EXPECT_TRUE(Visible(editor));
+    MoveForegroundWindow(context, 4);
+    EXPECT_FALSE(Visible(editor));
+    EXPECT_EQ(state.Desktop(4).WindowList, (Handles{editor}));
+    EXPECT_EQ(state.Desktop(1).WindowList, (Handles{browser}));
+
+    sim.windows.foreground = browser;
+    CopyForegroundWindow(context, 5);
+    EXPECT_TRUE(Visible(browser));
+    ASSERT_TRUE(Switch(5));
+    EXPECT_TRUE(Visible(browser));
+
+    sim.windows.foreground = state.MainWindowHandle;
+    CopyForegroundWindow(context, 6);
+    EXPECT_TRUE(state.Desktop(6).WindowList.empty()) << "the program's own window never qualifies";
+}
+
+TEST_F(Switching, RestoreGivesEveryWindowBackAndClearsTheJournal) {
+    state.StartWallpaper = "C:\\start.bmp";
+    state.Desktop(2).Volume = false;
+    ASSERT_TRUE(Switch(2));
+    const auto mail = sim.windows.Create("Mail", "inbox");
+    sim.windows.foreground = mail;
+    ASSERT_TRUE(Switch(3));
+    HideShellWindow(sim.windows, state.TaskbarWindow);
+    RestoreDesktop(context);
+    for (auto w : {editor, browser, mail, state.TaskbarWindow, state.DesktopIconsWindow}) EXPECT_TRUE(Visible(w));
+    EXPECT_FALSE(Visible(hiddenTool));
+    EXPECT_EQ(sim.shell.wallpaperCalls.back(), "C:\\start.bmp");
+    EXPECT_EQ(sim.sound.volume, 0xC4C4C4C4u);
+    EXPECT_TRUE(journal.entries().empty());
+    EXPECT_EQ(sim.registry.Get(platform::RegistryRoot::CurrentUser, reg::kRecoveryKey, "HiddenWindows")->text, "");
+}
+
+TEST_F(Switching, WindowsHiddenByAKilledRunComeBackAtTheNextStart) {
+    ASSERT_TRUE(Switch(2));
+    EXPECT_EQ(journal.entries().size(), 2u);
+    // The program dies here. Meanwhile the browser closes and its handle is
+    // reused by a hidden window of another program, which must stay hidden.
+    sim.windows.Destroy(browser);
+    const auto reused = sim.windows.Create("Other", "secret", false, 777);
+    sim.windows.Find(reused)->handle = browser;
+
+    HiddenWindowJournal nextRun(sim.registry, sim.windows);
+    EXPECT_EQ(nextRun.RestoreEarlierRun(), 1);
+    EXPECT_TRUE(Visible(editor));
+    EXPECT_FALSE(Visible(browser));
+    HiddenWindowJournal thirdRun(sim.registry, sim.windows);
+    EXPECT_EQ(thirdRun.RestoreEarlierRun(), 0) << "the journal was emptied";
+}
+
+TEST_F(Switching, SnapshotListsEveryWindowButTheProgramsOwn) {
+    SnapshotAllWindows(state, sim.windows);
+    EXPECT_EQ(state.AllWindows,
+              (Handles{state.DesktopIconsWindow, state.TaskbarWindow, editor, browser, hiddenTool}));
+}
+
+}  // namespace
+}  // namespace vesk::engine
