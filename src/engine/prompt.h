@@ -12,6 +12,9 @@ public:
     virtual ~Prompt() = default;
     virtual PromptResult Ask(const std::string& message, bool withPasswordField,
                              const std::string& expectedPassword) = 0;
+    // A message with the "Show Next Time" box, ticked as given; the answer is
+    // the box's state when the prompt closes.
+    virtual bool ShowWithNextTimeBox(const std::string& message, bool ticked) = 0;
 };
 
 }  // namespace vesk::engine

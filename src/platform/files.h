@@ -1,10 +1,29 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace vesk::platform {
+
+// A file open for appending; closed when destroyed.
+class OutputFile {
+public:
+    virtual ~OutputFile() = default;
+    virtual bool Write(std::span<const std::uint8_t> bytes) = 0;
+};
+
+// A file open for reading in sequence; closed when destroyed.
+class InputFile {
+public:
+    virtual ~InputFile() = default;
+    // Bytes actually read; fewer than asked at the end of the file.
+    virtual std::size_t Read(std::span<std::uint8_t> into) = 0;
+    virtual std::uint64_t Position() = 0;
+    virtual std::uint64_t Size() = 0;
+};
 
 // Paths are UTF-8 with Windows separators ("C:\windows\sea.bmp").
 class Files {
@@ -22,6 +41,9 @@ public:
                                                                std::uint64_t offset,
                                                                std::uint32_t length) = 0;
     virtual bool WriteAll(const std::string& path, const std::vector<std::uint8_t>& bytes) = 0;
+    // Creates the file, emptying an existing one; nullptr when it cannot.
+    virtual std::unique_ptr<OutputFile> Create(const std::string& path) = 0;
+    virtual std::unique_ptr<InputFile> OpenForReading(const std::string& path) = 0;
     // The Windows directory without a trailing separator, at full length.
     virtual std::string WindowsDirectory() = 0;
     // Full path of the running executable.

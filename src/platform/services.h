@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/files.h"
 #include "platform/hotkeys.h"
+#include "platform/input_hooks.h"
 #include "platform/power.h"
 #include "platform/processes.h"
 #include "platform/registry.h"
@@ -22,6 +23,7 @@ struct Services {
     Power& power;
     Files& files;
     Regions& regions;
+    InputHooks& hooks;
 };
 
 }  // namespace vesk::platform

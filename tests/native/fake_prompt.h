@@ -26,7 +26,13 @@ public:
         return answer;
     }
 
+    bool ShowWithNextTimeBox(const std::string& message, bool ticked) override {
+        asked.push_back({message, false, {}});
+        return untickNextTimeBox ? false : ticked;
+    }
+
     std::deque<engine::PromptResult> answers;
+    bool untickNextTimeBox = false;
     std::vector<Question> asked;
 };
 

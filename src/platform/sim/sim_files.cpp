@@ -1,5 +1,7 @@
 #include "platform/sim/sim_files.h"
 
+#include <algorithm>
+
 #include "platform/sim/case_fold.h"
 
 namespace vesk::platform::sim {
@@ -41,6 +43,53 @@ std::optional<std::vector<std::uint8_t>> SimFiles::ReadRange(const std::string& 
     if (offset > bytes.size() || bytes.size() - offset < length) return std::nullopt;
     const auto begin = bytes.begin() + static_cast<std::ptrdiff_t>(offset);
     return std::vector<std::uint8_t>(begin, begin + length);
+}
+
+class SimOutputFile : public OutputFile {
+public:
+    SimOutputFile(SimFiles& files, std::string key) : files_(files), key_(std::move(key)) {}
+    bool Write(std::span<const std::uint8_t> bytes) override {
+        ++files_.writeCalls;
+        auto& content = files_.files_[key_];
+        content.insert(content.end(), bytes.begin(), bytes.end());
+        return true;
+    }
+
+private:
+    SimFiles& files_;
+    std::string key_;
+};
+
+// Reads a snapshot taken at opening, as a reader sharing the file would.
+class SimInputFile : public InputFile {
+public:
+    explicit SimInputFile(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
+    std::size_t Read(std::span<std::uint8_t> into) override {
+        const std::size_t count = std::min<std::size_t>(into.size(), bytes_.size() - pos_);
+        std::copy_n(bytes_.begin() + std::ptrdiff_t(pos_), count, into.begin());
+        pos_ += count;
+        return count;
+    }
+    std::uint64_t Position() override { return pos_; }
+    std::uint64_t Size() override { return bytes_.size(); }
+
+private:
+    std::vector<std::uint8_t> bytes_;
+    std::size_t pos_ = 0;
+};
+
+std::unique_ptr<OutputFile> SimFiles::Create(const std::string& path) {
+    const std::string key = FoldCase(path);
+    if (lockedPaths.count(key)) return nullptr;
+    files_[key].clear();
+    return std::make_unique<SimOutputFile>(*this, key);
+}
+
+std::unique_ptr<InputFile> SimFiles::OpenForReading(const std::string& path) {
+    const std::string key = FoldCase(path);
+    auto file = files_.find(key);
+    if (file == files_.end() || lockedPaths.count(key)) return nullptr;
+    return std::make_unique<SimInputFile>(file->second);
 }
 
 void SimFiles::Put(const std::string& path, std::vector<std::uint8_t> bytes) {

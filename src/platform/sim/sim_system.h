@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/services.h"
 #include "platform/sim/sim_files.h"
+#include "platform/sim/sim_hooks.h"
 #include "platform/sim/sim_hotkeys.h"
 #include "platform/sim/sim_power.h"
 #include "platform/sim/sim_processes.h"
@@ -24,9 +25,10 @@ struct SimSystem {
     SimPower power;
     SimFiles files;
     SimRegions regions;
+    SimHooks hooks;
 
     Services services() {
-        return {registry, windows, hotkeys, shell, sound, processes, power, files, regions};
+        return {registry, windows, hotkeys, shell, sound, processes, power, files, regions, hooks};
     }
 };
 

@@ -1,0 +1,68 @@
+#pragma once
+#include "platform/win32/windows_api.h"
+
+#include <utility>
+
+namespace vesk::platform::win32 {
+
+// Owns one system resource and releases it on destruction. Movable, never
+// copied: two owners of one handle would close it twice.
+template <typename Traits>
+class Scoped {
+public:
+    using Handle = typename Traits::Handle;
+
+    Scoped() = default;
+    explicit Scoped(Handle handle) : handle_(handle) {}
+    ~Scoped() { reset(); }
+    Scoped(const Scoped&) = delete;
+    Scoped& operator=(const Scoped&) = delete;
+    Scoped(Scoped&& other) noexcept : handle_(other.release()) {}
+    Scoped& operator=(Scoped&& other) noexcept {
+        if (this != &other) reset(other.release());
+        return *this;
+    }
+
+    Handle get() const { return handle_; }
+    explicit operator bool() const { return handle_ != Traits::Invalid(); }
+    Handle release() { return std::exchange(handle_, Traits::Invalid()); }
+    void reset(Handle handle = Traits::Invalid()) {
+        if (handle_ != Traits::Invalid()) Traits::Close(handle_);
+        handle_ = handle;
+    }
+    // For APIs that return the handle through an out parameter.
+    Handle* receive() {
+        reset();
+        return &handle_;
+    }
+
+private:
+    Handle handle_ = Traits::Invalid();
+};
+
+struct RegKeyTraits {
+    using Handle = HKEY;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle key) { RegCloseKey(key); }
+};
+
+// Kernel objects that report failure as NULL (OpenProcess, OpenProcessToken).
+struct KernelHandleTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle handle) { CloseHandle(handle); }
+};
+
+// Kernel objects that report failure as INVALID_HANDLE_VALUE (CreateFileW,
+// CreateToolhelp32Snapshot).
+struct FileHandleTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle handle) { CloseHandle(handle); }
+};
+
+using ScopedRegKey = Scoped<RegKeyTraits>;
+using ScopedHandle = Scoped<KernelHandleTraits>;
+using ScopedFileHandle = Scoped<FileHandleTraits>;
+
+}  // namespace vesk::platform::win32

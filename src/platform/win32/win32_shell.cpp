@@ -1,0 +1,65 @@
+#include "platform/win32/win32_shell.h"
+
+#include "platform/win32/windows_api.h"
+
+#include <shellapi.h>
+
+#include <system_error>
+#include <thread>
+
+#include "platform/win32/utf.h"
+
+namespace vesk::platform::win32 {
+namespace {
+
+// How long one window may take to acknowledge the change, in milliseconds.
+// HWND_BROADCAST applies it to each window in turn, and Wine counts a thread
+// as hung only after five seconds without pumping, so a program that has just
+// stopped costs this much for each of its windows (its IME window included).
+constexpr UINT kAnnounceTimeoutMs = 200;
+
+void BroadcastWallpaperChange() {
+    // Windows names the registry area of the changed setting in lParam.
+    static constexpr wchar_t kArea[] = L"Control Panel\\Desktop";
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER,
+                        reinterpret_cast<LPARAM>(kArea), SMTO_ABORTIFHUNG | SMTO_NORMAL,
+                        kAnnounceTimeoutMs, &ignored);
+}
+
+// The broadcast runs on a thread of its own so that even a few slow windows
+// cost the caller nothing. WM_SETTINGCHANGE carries a string, so the system
+// refuses to send it asynchronously (SendNotifyMessage fails with
+// ERROR_MESSAGE_SYNC_ONLY). The thread touches nothing but static data, so it
+// may outlive this object.
+void AnnounceWallpaperChange() {
+    try {
+        std::thread(BroadcastWallpaperChange).detach();
+    } catch (const std::system_error&) {
+        BroadcastWallpaperChange();
+    }
+}
+
+}  // namespace
+
+bool Win32Shell::SetDeskWallpaper(const std::optional<std::string>& path) {
+    // An empty string removes the wallpaper; NULL would restore the default.
+    std::wstring wide = path ? Widen(*path) : std::wstring();
+    // SPIF_SENDWININICHANGE would broadcast WM_SETTINGCHANGE itself and wait
+    // up to two seconds for each top-level window; one hung program froze us
+    // for 3.5 s under Wine. Store only, then announce without waiting.
+    const BOOL stored =
+        SystemParametersInfoW(SPI_SETDESKWALLPAPER, 0, wide.data(), SPIF_UPDATEINIFILE);
+    if (!stored) return false;
+    AnnounceWallpaperChange();
+    return true;
+}
+
+bool Win32Shell::Open(const std::string& target) {
+    const HINSTANCE result = ShellExecuteW(nullptr, L"open", Widen(target).c_str(), nullptr,
+                                           nullptr, SW_SHOWNORMAL);
+    // Values above 32 mean success; smaller ones are error codes.
+    return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+}  // namespace vesk::platform::win32

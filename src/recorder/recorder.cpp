@@ -1,0 +1,153 @@
+#include "recorder/recorder.h"
+
+namespace vesk::recorder {
+namespace {
+
+constexpr const char* kStopFirst = "Please Stop Recording first!";
+constexpr const char* kHint =
+    "Click This Button or Press HotKey to Start\r\nAfter closing this dialog. HotKey See[Options]";
+
+// Closes the hotkey gate for the length of a command.
+class GateClosed {
+public:
+    explicit GateClosed(engine::TControlDesktop& state) : state_(state) { state_.HotkeyGate = false; }
+    ~GateClosed() { state_.HotkeyGate = true; }
+    GateClosed(const GateClosed&) = delete;
+    GateClosed& operator=(const GateClosed&) = delete;
+
+private:
+    engine::TControlDesktop& state_;
+};
+
+void Inform(engine::Prompt& prompt, const char* message) { prompt.Ask(message, false, {}); }
+
+}  // namespace
+
+Recorder::Recorder(engine::TControlDesktop& state, platform::Services& system, engine::Prompt& prompt,
+                   RecorderView& view)
+    : state_(state), system_(system), prompt_(prompt), view_(view) {}
+
+void Recorder::RecordCommand() {
+    GateClosed gate(state_);
+    const std::string caption = view_.RecordCaption();
+    if (caption == kRecordIdle) StartArming();
+    else if (caption == kRecordArmed) BeginRecording();
+    else if (caption == kRecordRunning) StopHook();
+}
+
+void Recorder::PlayCommand() {
+    GateClosed gate(state_);
+    const std::string caption = view_.PlayCaption();
+    if (caption == kPlayIdle) StartPlayback();
+    else if (caption == kPlayRunning) StopHook();
+}
+
+void Recorder::StartArming() {
+    if (HookInstalled()) return Inform(prompt_, kStopFirst);
+    const auto path = view_.ChooseFileToRecord();
+    if (!path) return;
+    auto file = system_.files.Create(*path);
+    if (!file) return Inform(prompt_, "Can not create the record file!");
+    writer_.emplace(std::move(file));
+    view_.SetRecordCaptions(kRecordArmed, kRecordArmed);
+    ShowHintIfWanted();
+    view_.HideMainWindow();
+}
+
+void Recorder::BeginRecording() {
+    // Reachable only when playback was started while armed: the playback
+    // must end before the recording can start.
+    if (HookInstalled()) return Inform(prompt_, kStopFirst);
+    hookActive_ = true;
+    hook_ = system_.hooks.InstallRecordHook(*this);
+    if (hook_) {
+        view_.SetRecordCaptions(kRecordRunning, kRecordRunning);
+        return;
+    }
+    Inform(prompt_, "Can not open hook channel!");
+    writer_.reset();
+    view_.SetRecordCaptions(kRecordIdle, kRecordIdleMenu);
+}
+
+void Recorder::StartPlayback() {
+    if (HookInstalled()) return Inform(prompt_, kStopFirst);
+    const auto path = view_.ChooseFileToPlay();
+    if (!path) return;
+    ShowHintIfWanted();
+    view_.HideMainWindow();
+    // Opened before the hook goes in, so a locked or vanished file never
+    // leaves a hook running without a file.
+    auto file = system_.files.OpenForReading(*path);
+    if (!file) return Inform(prompt_, "Can not open the record file!");
+    reader_.emplace(std::move(file));
+    hookActive_ = true;
+    previousTime_ = 0;
+    hook_ = system_.hooks.InstallPlaybackHook(*this);
+    if (!hook_) {
+        reader_.reset();
+        return Inform(prompt_, "Can not open Hook Channel!");
+    }
+    view_.SetPlayCaptions(kPlayRunning, kPlayRunning);
+}
+
+bool Recorder::ShowHintIfWanted() {
+    if (!state_.RecordHint) return false;
+    state_.RecordHint = prompt_.ShowWithNextTimeBox(kHint, true);
+    return true;
+}
+
+void Recorder::StopHook() {
+    if (!HookInstalled()) return;
+    system_.hooks.Remove(hook_);
+    hook_ = 0;
+    writer_.reset();
+    reader_.reset();
+    state_.HotkeyGate = true;
+    view_.SendRecordDone();
+}
+
+void Recorder::RecordDone() {
+    view_.SetPlayCaptions(kPlayIdle, kPlayIdle);
+    view_.SetRecordCaptions(kRecordIdle, kRecordIdleMenu);
+}
+
+void Recorder::OnRecordHook(int code, const platform::JournalEvent& event) {
+    if (code == platform::kHookSysModalOn) hookActive_ = false;
+    else if (code == platform::kHookSysModalOff) hookActive_ = true;
+    if (code != platform::kHookAction || !hookActive_ || !writer_) return;
+    writer_->Append(event);
+    const std::uint64_t limit = std::uint64_t(std::max<std::int64_t>(state_.MaxSize, 0)) * 1024;
+    if (writer_->size() >= limit) StopHook();
+}
+
+std::int32_t Recorder::OnPlaybackHook(int code, platform::JournalEvent& event) {
+    std::int32_t pause = 0;
+    if (code == platform::kHookGetNext) {
+        if (hookActive_) {
+            if (eventFresh_) {
+                eventFresh_ = false;
+                // Modulo 2^32, so a clock that wrapped still gives the true pause.
+                if (previousTime_ != 0) pause = static_cast<std::int32_t>(currentEvent_.time - previousTime_);
+                previousTime_ = currentEvent_.time;
+            }
+            event = currentEvent_;
+        }
+    } else if (code == platform::kHookSkip) {
+        if (reader_ && !reader_->AtEnd()) {
+            reader_->ReadNext(currentEvent_);
+            eventFresh_ = true;
+        } else {
+            StopHook();
+        }
+    } else if (code == platform::kHookSysModalOn) {
+        hookActive_ = false;
+    } else if (code == platform::kHookSysModalOff) {
+        hookActive_ = true;
+    }
+    // The record read last is never handed out: playback ends as soon as the
+    // file has been read to its end.
+    if (reader_ && reader_->AtEnd()) StopHook();
+    return pause;
+}
+
+}  // namespace vesk::recorder

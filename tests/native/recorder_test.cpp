@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include "fake_prompt.h"
+#include "platform/sim/sim_system.h"
+#include "recorder/recorder.h"
+
+namespace vesk::recorder {
+namespace {
+
+using platform::JournalEvent;
+using platform::kHookAction;
+using platform::kHookGetNext;
+using platform::kHookSkip;
+using Bytes = std::vector<std::uint8_t>;
+
+const std::string kFile = "C:\\records\\macro.RKM";
+
+class FakeRecorderView : public RecorderView {
+public:
+    std::string RecordCaption() override { return label1; }
+    void SetRecordCaptions(const std::string& label, const std::string& menu) override { label1 = label, menuRecord = menu; }
+    std::string PlayCaption() override { return label2; }
+    void SetPlayCaptions(const std::string& label, const std::string& menu) override { label2 = label, menuLoad = menu; }
+    std::optional<std::string> ChooseFileToRecord() override { return chosen; }
+    std::optional<std::string> ChooseFileToPlay() override { return chosen; }
+    void HideMainWindow() override { ++hides; }
+    void SendRecordDone() override {
+        ++recordDone;
+        recorder->RecordDone();
+    }
+
+    Recorder* recorder = nullptr;
+    std::optional<std::string> chosen = kFile;
+    std::string label1 = "Record", menuRecord = "Record KMEvent", label2 = "Load Record", menuLoad = "Load Record";
+    int hides = 0, recordDone = 0;
+};
+
+JournalEvent Event(std::uint32_t time, std::uint32_t message = 0x100) { return {message, 65, 30, time, 0x1234}; }
+
+Bytes RecordsWithTimes(std::initializer_list<std::uint32_t> times) {
+    Bytes bytes;
+    for (auto t : times) {
+        const auto r = EncodeRecord(Event(t));
+        bytes.insert(bytes.end(), r.begin(), r.end());
+    }
+    return bytes;
+}
+
+class Recording : public ::testing::Test {
+protected:
+    Recording() { view.recorder = &recorder; }
+    // What the system does while playing: skip to the next event, then ask
+    // for it; returns the pauses handed out.
+    std::vector<std::int32_t> Play() {
+        std::vector<std::int32_t> pauses;
+        for (int guard = 0; sim.hooks.playback && guard < 1000; ++guard) {
+            JournalEvent e;
+            sim.hooks.playback->OnPlaybackHook(kHookSkip, e);
+            if (!sim.hooks.playback) break;
+            pauses.push_back(sim.hooks.playback->OnPlaybackHook(kHookGetNext, e));
+        }
+        return pauses;
+    }
+
+    platform::sim::SimSystem sim;
+    platform::Services services = sim.services();
+    engine::TControlDesktop state;
+    testing::FakePrompt prompt;
+    FakeRecorderView view;
+    Recorder recorder{state, services, prompt, view};
+};
+
+TEST_F(Recording, ArmRecordAndStopLeaveWholeRecordsInTheFile) {
+    recorder.RecordCommand();
+    EXPECT_EQ(view.label1, "Begin Record");
+    EXPECT_EQ(view.menuRecord, "Begin Record");
+    EXPECT_EQ(view.hides, 1);
+    EXPECT_EQ(sim.files.Size(kFile), 0u) << "created empty when chosen";
+    ASSERT_EQ(prompt.asked.size(), 1u) << "the hint";
+    EXPECT_TRUE(state.HotkeyGate);
+
+    recorder.RecordCommand();
+    EXPECT_EQ(view.label1, "Stop Record");
+    ASSERT_TRUE(sim.hooks.record);
+    for (std::uint32_t t = 1; t <= 3; ++t) sim.hooks.record->OnRecordHook(kHookAction, Event(t * 10));
+    sim.hooks.record->OnRecordHook(platform::kHookSysModalOn, {});
+    sim.hooks.record->OnRecordHook(kHookAction, Event(99));  // a system-modal dialog: not recorded
+    sim.hooks.record->OnRecordHook(platform::kHookSysModalOff, {});
+    EXPECT_EQ(sim.files.writeCalls, 3) << "one write per event";
+
+    recorder.RecordCommand();
+    EXPECT_FALSE(sim.hooks.Installed());
+    EXPECT_EQ(view.label1, "Record");
+    EXPECT_EQ(view.menuRecord, "Record KMEvent");
+    EXPECT_EQ(*sim.files.ReadAll(kFile), RecordsWithTimes({10, 20, 30}));
+}
+
+TEST_F(Recording, SizeLimitStopsAtTheFirstWholeRecordThatReachesIt) {
+    state.MaxSize = 1;
+    state.RecordHint = false;
+    recorder.RecordCommand();
+    recorder.RecordCommand();
+    int events = 0;
+    while (sim.hooks.record && events < 100) sim.hooks.record->OnRecordHook(kHookAction, Event(++events));
+    EXPECT_EQ(events, 52);
+    EXPECT_EQ(sim.files.Size(kFile), 1040u);
+    EXPECT_EQ(view.recordDone, 1);
+    EXPECT_TRUE(prompt.asked.empty()) << "no hint when switched off";
+}
+
+TEST_F(Recording, UntickingTheHintTurnsItOff) {
+    prompt.untickNextTimeBox = true;
+    recorder.RecordCommand();
+    EXPECT_FALSE(state.RecordHint);
+}
+
+TEST_F(Recording, OneHookAtATime) {
+    sim.files.Put(kFile, RecordsWithTimes({1, 2, 3}));
+    recorder.PlayCommand();
+    ASSERT_TRUE(sim.hooks.playback);
+    recorder.RecordCommand();
+    EXPECT_EQ(prompt.asked.back().message, "Please Stop Recording first!");
+    EXPECT_TRUE(sim.hooks.playback) << "playback goes on";
+    recorder.PlayCommand();  // "Stop Play"
+    EXPECT_FALSE(sim.hooks.Installed());
+    EXPECT_EQ(view.label2, "Load Record");
+
+    recorder.RecordCommand();
+    recorder.RecordCommand();
+    recorder.PlayCommand();
+    EXPECT_EQ(prompt.asked.back().message, "Please Stop Recording first!");
+    EXPECT_TRUE(sim.hooks.record);
+}
+
+TEST_F(Recording, RefusedHooksAreReportedAndNothingKeepsRunning) {
+    sim.hooks.refuseInstall = true;
+    state.RecordHint = false;
+    recorder.RecordCommand();
+    recorder.RecordCommand();
+    EXPECT_EQ(prompt.asked.back().message, "Can not open hook channel!");
+    EXPECT_EQ(view.label1, "Record");
+    EXPECT_TRUE(sim.files.Exists(kFile)) << "the empty file stays";
+
+    sim.files.Put(kFile, RecordsWithTimes({1}));
+    recorder.PlayCommand();
+    EXPECT_EQ(prompt.asked.back().message, "Can not open Hook Channel!");
+    EXPECT_EQ(view.label2, "Load Record");
+
+    sim.hooks.refuseInstall = false;
+    sim.files.lockedPaths.insert("c:\\records\\macro.rkm");
+    recorder.PlayCommand();
+    EXPECT_FALSE(sim.hooks.Installed()) << "no hook without a file";
+    view.chosen = std::nullopt;  // a cancelled dialog
+    recorder.PlayCommand();
+    recorder.RecordCommand();
+    EXPECT_FALSE(sim.hooks.Installed());
+    EXPECT_TRUE(state.HotkeyGate);
+}
+
+TEST_F(Recording, PlaybackHandsOutAllButTheLastRecordWithTheirPauses) {
+    state.RecordHint = false;
+    sim.files.Put(kFile, RecordsWithTimes({5000, 5100, 5400}));
+    recorder.PlayCommand();
+    EXPECT_EQ(view.label2, "Stop Play");
+    EXPECT_EQ(Play(), (std::vector<std::int32_t>{0, 100}));
+    EXPECT_EQ(view.label2, "Load Record");
+    EXPECT_EQ(view.recordDone, 1);
+
+    // Time stamps that wrap past 2^32 still give the true pause, a zero time
+    // gives no pause to the next record, and a partial record is never played.
+    Bytes bytes = RecordsWithTimes({0xFFFFFF00, 0x40, 0, 700, 800});
+    bytes.insert(bytes.end(), 7, 0xEE);
+    sim.files.Put(kFile, bytes);
+    recorder.PlayCommand();
+    EXPECT_EQ(Play(), (std::vector<std::int32_t>{0, 0x140, std::int32_t(0u - 0x40), 0, 100}));
+}
+
+TEST_F(Recording, RepeatedRequestsForOneEventGiveNoSecondPause) {
+    state.RecordHint = false;
+    sim.files.Put(kFile, RecordsWithTimes({1000, 1250, 1300}));
+    recorder.PlayCommand();
+    JournalEvent e;
+    auto* hook = sim.hooks.playback;
+    hook->OnPlaybackHook(kHookSkip, e);
+    hook->OnPlaybackHook(kHookGetNext, e);
+    hook->OnPlaybackHook(kHookSkip, e);
+    EXPECT_EQ(hook->OnPlaybackHook(kHookGetNext, e), 250);
+    EXPECT_EQ(e.time, 1250u);
+    EXPECT_EQ(e.paramL, 65u);
+    EXPECT_EQ(hook->OnPlaybackHook(kHookGetNext, e), 0);
+    EXPECT_EQ(e.time, 1250u);
+}
+
+TEST_F(Recording, EmptyFileEndsAtTheFirstHookCall) {
+    state.RecordHint = false;
+    sim.files.Put(kFile, {});
+    recorder.PlayCommand();
+    JournalEvent e;
+    ASSERT_TRUE(sim.hooks.playback);
+    sim.hooks.playback->OnPlaybackHook(kHookGetNext, e);
+    EXPECT_FALSE(sim.hooks.Installed());
+    EXPECT_EQ(view.label2, "Load Record");
+}
+
+TEST(RecordEncoding, IsLittleEndianAndPartialDecodesKeepTheRest) {
+    const auto bytes = EncodeRecord({0x0201, 0x0403, 0x0605, 0x0807, 0x0A09});
+    EXPECT_EQ(bytes[0], 0x01);
+    EXPECT_EQ(bytes[1], 0x02);
+    EXPECT_EQ(bytes[12], 0x07);
+    EXPECT_EQ(bytes[19], 0x00);
+    JournalEvent e{1, 2, 3, 0xAABBCCDD, 5};
+    DecodeRecord(bytes.data(), 13, e);
+    EXPECT_EQ(e.message, 0x0201u);
+    EXPECT_EQ(e.paramH, 0x0605u);
+    EXPECT_EQ(e.time, 0xAABBCC07u);
+    EXPECT_EQ(e.hwnd, 5u);
+}
+
+}  // namespace
+}  // namespace vesk::recorder
