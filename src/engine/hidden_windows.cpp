@@ -1,6 +1,7 @@
 #include "engine/hidden_windows.h"
 
 #include <algorithm>
+#include <charconv>
 #include <sstream>
 
 #include "engine/registry_names.h"
@@ -12,10 +13,20 @@ using platform::RegistryRoot;
 
 // One line per window: handle and process in decimal, then the class name,
 // which may hold spaces.
+// Written on every switch, so built without streams.
 std::string Format(const std::vector<HiddenWindowJournal::Entry>& entries) {
-    std::ostringstream out;
-    for (const auto& e : entries) out << e.handle << ' ' << e.process << ' ' << e.className << '\n';
-    return out.str();
+    std::string out;
+    out.reserve(entries.size() * 48);
+    char number[24];
+    for (const auto& e : entries) {
+        out.append(number, std::to_chars(number, number + sizeof number, e.handle).ptr);
+        out += ' ';
+        out.append(number, std::to_chars(number, number + sizeof number, e.process).ptr);
+        out += ' ';
+        out += e.className;
+        out += '\n';
+    }
+    return out;
 }
 
 std::vector<HiddenWindowJournal::Entry> Parse(const std::string& text) {
@@ -41,9 +52,8 @@ HiddenWindowJournal::HiddenWindowJournal(platform::Registry& registry, platform:
 void HiddenWindowJournal::WillHide(const std::vector<platform::WindowHandle>& handles) {
     bool added = false;
     for (auto handle : handles) {
-        const bool known = std::any_of(entries_.begin(), entries_.end(),
-                                       [handle](const Entry& e) { return e.handle == handle; });
-        if (known || !windows_.Exists(handle)) continue;
+        if (known_.count(handle) || !windows_.Exists(handle)) continue;
+        known_.insert(handle);
         entries_.push_back({handle, windows_.OwnerProcess(handle), windows_.ClassName(handle)});
         added = true;
     }
@@ -51,15 +61,16 @@ void HiddenWindowJournal::WillHide(const std::vector<platform::WindowHandle>& ha
 }
 
 void HiddenWindowJournal::Shown(const std::vector<platform::WindowHandle>& handles) {
-    const auto before = entries_.size();
-    std::erase_if(entries_, [&](const Entry& e) {
-        return std::find(handles.begin(), handles.end(), e.handle) != handles.end();
-    });
-    if (entries_.size() != before) Write();
+    bool removed = false;
+    for (auto handle : handles) removed |= known_.erase(handle) != 0;
+    if (!removed) return;
+    std::erase_if(entries_, [&](const Entry& e) { return !known_.count(e.handle); });
+    Write();
 }
 
 void HiddenWindowJournal::Clear() {
     entries_.clear();
+    known_.clear();
     Write();
 }
 
@@ -71,8 +82,7 @@ int HiddenWindowJournal::RestoreEarlierRun() {
         windows_.Show(e.handle);
         ++shown;
     }
-    entries_.clear();
-    Write();
+    Clear();
     return shown;
 }
 

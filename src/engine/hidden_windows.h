@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/registry.h"
@@ -42,6 +43,7 @@ private:
     platform::Registry& registry_;
     platform::WindowManager& windows_;
     std::vector<Entry> entries_;
+    std::unordered_set<platform::WindowHandle> known_;  // the handles of entries_
 };
 
 }  // namespace vesk::engine

@@ -164,7 +164,7 @@ TEST_F(Switching, WindowsHiddenByAKilledRunComeBackAtTheNextStart) {
     // reused by a hidden window of another program, which must stay hidden.
     sim.windows.Destroy(browser);
     const auto reused = sim.windows.Create("Other", "secret", false, 777);
-    sim.windows.Find(reused)->handle = browser;
+    sim.windows.Rehandle(reused, browser);
 
     HiddenWindowJournal nextRun(sim.registry, sim.windows);
     EXPECT_EQ(nextRun.RestoreEarlierRun(), 1);

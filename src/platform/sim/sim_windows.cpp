@@ -8,20 +8,29 @@ WindowHandle SimWindows::Create(std::string className, std::string title, bool v
                                 ProcessId process) {
     const WindowHandle handle = next_;
     next_ += 4;  // real handles are multiples of four too
+    index_[handle] = windows_.size();
     windows_.push_back({handle, std::move(className), std::move(title), visible, true, process});
     return handle;
 }
 
 void SimWindows::Destroy(WindowHandle window) {
     if (SimWindow* w = Find(window)) w->alive = false;
+    index_.erase(window);
     if (foreground == window) foreground = kNoWindow;
 }
 
 SimWindow* SimWindows::Find(WindowHandle window) {
-    for (auto& w : windows_) {
-        if (w.handle == window && w.alive) return &w;
-    }
-    return nullptr;
+    auto it = index_.find(window);
+    return it == index_.end() ? nullptr : &windows_[it->second];
+}
+
+void SimWindows::Rehandle(WindowHandle from, WindowHandle to) {
+    auto it = index_.find(from);
+    if (it == index_.end() || index_.count(to)) return;
+    const std::size_t position = it->second;
+    index_.erase(it);
+    windows_[position].handle = to;
+    index_[to] = position;
 }
 
 std::vector<WindowHandle> SimWindows::EnumTopLevel() {

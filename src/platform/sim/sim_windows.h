@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/window_manager.h"
@@ -43,8 +44,13 @@ public:
     int hideCalls = 0;
     std::vector<WindowHandle> closeRequests;
 
+    // Gives a window another handle, as when the system reuses the handle of
+    // a closed window for a new one.
+    void Rehandle(WindowHandle from, WindowHandle to);
+
 private:
-    std::vector<SimWindow> windows_;
+    std::vector<SimWindow> windows_;  // Z order
+    std::unordered_map<WindowHandle, std::size_t> index_;  // live windows only
     WindowHandle next_ = 0x1000;
 };
 

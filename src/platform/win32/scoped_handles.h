@@ -61,8 +61,23 @@ struct FileHandleTraits {
     static void Close(Handle handle) { CloseHandle(handle); }
 };
 
+struct HookTraits {
+    using Handle = HHOOK;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle hook) { UnhookWindowsHookEx(hook); }
+};
+
+// A window this program created; only for windows of the calling thread.
+struct WindowTraits {
+    using Handle = HWND;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle window) { DestroyWindow(window); }
+};
+
 using ScopedRegKey = Scoped<RegKeyTraits>;
 using ScopedHandle = Scoped<KernelHandleTraits>;
 using ScopedFileHandle = Scoped<FileHandleTraits>;
+using ScopedHook = Scoped<HookTraits>;
+using ScopedWindow = Scoped<WindowTraits>;
 
 }  // namespace vesk::platform::win32

@@ -98,19 +98,8 @@ std::optional<std::vector<std::uint8_t>> Win32Files::ReadRange(const std::string
 }
 
 bool Win32Files::WriteAll(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    const ScopedFileHandle file(CreateFileW(ToApiPath(path).c_str(), GENERIC_WRITE, 0, nullptr,
-                                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, kChunk));
-        DWORD written = 0;
-        if (!WriteFile(file.get(), bytes.data() + done, wanted, &written, nullptr) || written == 0) {
-            return false;
-        }
-        done += written;
-    }
-    return true;
+    const auto file = CreateOutputFile(path);
+    return file && file->Write(bytes);
 }
 
 std::unique_ptr<OutputFile> Win32Files::Create(const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_hotkeys.h"
+#include "platform/win32/win32_input_hooks.h"
 #include "platform/win32/win32_power.h"
 #include "platform/win32/win32_processes.h"
 #include "platform/win32/win32_registry.h"
@@ -22,7 +23,9 @@ struct Win32System::Impl {
     Win32Power power;
     Win32Files files;
     Win32Regions regions;
-    Services services{registry, windows, hotkeys, shell, sound, processes, power, files, regions};
+    Win32InputHooks hooks;
+    Services services{registry, windows, hotkeys, shell, sound,
+                      processes, power, files, regions, hooks};
 };
 
 Win32System::Win32System() : impl_(std::make_unique<Impl>()) {}

@@ -1,0 +1,102 @@
+// A switch should cost the platform calls it makes and little else: compare
+// SwitchDesktop with a bare loop making the same calls, at several sizes.
+#include <benchmark/benchmark.h>
+
+#include "engine/desktop_switch.h"
+#include "engine/registry_names.h"
+#include "platform/sim/sim_system.h"
+
+namespace {
+
+using namespace vesk;
+using engine::WindowHandle;
+
+class NullPrompt : public engine::Prompt {
+public:
+    engine::PromptResult Ask(const std::string&, bool, const std::string&) override { return engine::PromptResult::Ok; }
+    bool ShowWithNextTimeBox(const std::string&, bool ticked) override { return ticked; }
+};
+
+class NullView : public engine::DesktopView {
+public:
+    void DrawSelectorOutline(int, bool) override {}
+    void SetStatusText(const std::string&) override {}
+    void SetIconsCommandCaption(const std::string&) override {}
+    void SetTaskbarCommandCaption(const std::string&) override {}
+    void SetMusicCommandCaption(const std::string&) override {}
+};
+
+// Desktop 1 holds n visible windows, desktop 2 n hidden ones.
+struct TwoDesktops {
+    explicit TwoDesktops(int n) {
+        for (const char* key : {engine::reg::kDesktopWallpaperKey, engine::reg::kIeWallpaperKey}) {
+            sim.registry.CreateKey(platform::RegistryRoot::CurrentUser, key);
+        }
+        for (int i = 0; i < n; ++i) sim.windows.Create("Editor", "file " + std::to_string(i), true, 1000 + i);
+        for (int i = 0; i < n; ++i) {
+            state.Desktop(2).WindowList.push_back(sim.windows.Create("Browser", "page", false, 5000 + i));
+        }
+        engine::CollectDesktopWindows(state, sim.windows, 1);
+    }
+    platform::sim::SimSystem sim;
+    platform::Services services = sim.services();
+    engine::TControlDesktop state;
+    NullPrompt prompt;
+    NullView view;
+    engine::HiddenWindowJournal journal{sim.registry, sim.windows};
+    engine::DesktopContext context{state, services, prompt, view, journal};
+};
+
+void BM_SwitchDesktop(benchmark::State& s) {
+    TwoDesktops d(static_cast<int>(s.range(0)));
+    for (auto _ : s) {
+        engine::SwitchDesktop(d.context, 2);
+        engine::SwitchDesktop(d.context, 1);
+    }
+    s.SetComplexityN(s.range(0));
+}
+BENCHMARK(BM_SwitchDesktop)->RangeMultiplier(10)->Range(10, 10000)->Complexity(benchmark::oN);
+
+// The platform calls of a round trip, with none of the engine's bookkeeping.
+void BareRoundTripLeg(TwoDesktops& d, const std::vector<WindowHandle>& leave, const std::vector<WindowHandle>& enter) {
+    auto& w = d.sim.windows;
+    auto& reg = d.sim.registry;
+    benchmark::DoNotOptimize(w.Foreground());
+    for (auto h : w.EnumTopLevel()) benchmark::DoNotOptimize(w.IsVisible(h));
+    for (auto h : leave) benchmark::DoNotOptimize(w.IsVisible(h));
+    for (auto h : leave) {
+        benchmark::DoNotOptimize(w.Exists(h));
+        benchmark::DoNotOptimize(w.OwnerProcess(h));
+        benchmark::DoNotOptimize(w.ClassName(h));
+    }
+    reg.OpenKey(platform::RegistryRoot::CurrentUser, engine::reg::kRecoveryKey, true)->WriteString("HiddenWindows", "x");
+    for (auto h : leave) w.Hide(h);
+    d.sim.sound.SetVolume(0xC4C4C4C4);
+    for (auto h : enter) {
+        if (w.Exists(h)) w.Show(h);
+    }
+    reg.OpenKey(platform::RegistryRoot::CurrentUser, engine::reg::kRecoveryKey, true)->WriteString("HiddenWindows", "x");
+    w.SetForeground(0);
+    for (const char* key : {engine::reg::kDesktopWallpaperKey, engine::reg::kIeWallpaperKey}) {
+        auto k = reg.OpenKey(platform::RegistryRoot::CurrentUser, key, false);
+        k->WriteString("WallPaper", "");
+        k->WriteString("TileWallpaper", "0");
+        k->WriteString("WallpaperStyle", "0");
+    }
+    d.sim.shell.SetDeskWallpaper(std::nullopt);
+    d.sim.shell.wallpaperCalls.clear();
+}
+
+void BM_BarePlatformCalls(benchmark::State& s) {
+    TwoDesktops d(static_cast<int>(s.range(0)));
+    const auto one = d.state.Desktop(1).WindowList;
+    const auto two = d.state.Desktop(2).WindowList;
+    for (auto _ : s) {
+        BareRoundTripLeg(d, one, two);
+        BareRoundTripLeg(d, two, one);
+    }
+    s.SetComplexityN(s.range(0));
+}
+BENCHMARK(BM_BarePlatformCalls)->RangeMultiplier(10)->Range(10, 10000)->Complexity(benchmark::oN);
+
+}  // namespace

@@ -1,0 +1,33 @@
+#include "ui/main/windows_api.h"
+
+#include "ui/main/app.h"
+#include "ui/main/main_window.h"
+#include "ui/main/single_instance.h"
+
+namespace {
+
+int RunMessageLoop() {
+    MSG message{};
+    for (;;) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) return static_cast<int>(message.wParam);
+        if (got == -1) return 1;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+}  // namespace
+
+// The narrow entry point keeps the default mingw startup (no -municode); the
+// command line is not used.
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    const auto marker = vesk::ui::InstanceMarker::Claim();
+    if (!marker) return 0;
+
+    vesk::ui::App app;
+    const auto windowClass = vesk::ui::RegisterMainWindowClass(instance);
+    if (!windowClass) return 1;
+    if (vesk::ui::CreateMainWindow(windowClass, instance, app) == nullptr) return 1;
+    return RunMessageLoop();
+}
