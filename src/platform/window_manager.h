@@ -26,6 +26,9 @@ public:
     // First top-level window with exactly that title; 0 if none.
     virtual WindowHandle FindByTitle(const std::string& title) = 0;
     virtual void PostClose(WindowHandle window) = 0;
+    virtual bool IsMinimized(WindowHandle window) = 0;
+    // Restores a minimised window (OpenIcon).
+    virtual void Restore(WindowHandle window) = 0;
     virtual std::string ClassName(WindowHandle window) = 0;
     virtual std::string Title(WindowHandle window) = 0;
     virtual ProcessId OwnerProcess(WindowHandle window) = 0;

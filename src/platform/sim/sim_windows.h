@@ -12,6 +12,7 @@ struct SimWindow {
     std::string className;
     std::string title;
     bool visible = true;
+    bool minimized = false;
     bool alive = true;
     ProcessId process = 0;
 };
@@ -35,6 +36,13 @@ public:
     WindowHandle FindByClass(const std::string& className) override;
     WindowHandle FindByTitle(const std::string& title) override;
     void PostClose(WindowHandle window) override;
+    bool IsMinimized(WindowHandle window) override {
+        const SimWindow* w = Find(window);
+        return w && w->minimized;
+    }
+    void Restore(WindowHandle window) override {
+        if (SimWindow* w = Find(window)) w->minimized = false, w->visible = true;
+    }
     std::string ClassName(WindowHandle window) override;
     std::string Title(WindowHandle window) override;
     ProcessId OwnerProcess(WindowHandle window) override;

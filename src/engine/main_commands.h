@@ -1,0 +1,75 @@
+#pragma once
+#include "engine/desktop_switch.h"
+#include "recorder/recorder.h"
+
+namespace vesk::engine {
+
+enum class KillerMode { Processes = 0, DesktopWindows = 1, AllWindows = 2 };
+
+// The main window's part in the commands: its visibility and the dialogs it
+// runs modally.
+class CommandHost {
+public:
+    virtual ~CommandHost() = default;
+    virtual bool MainWindowVisible() = 0;
+    // Showing runs the window's show handler, which asks the main password.
+    virtual void ShowMainWindow() = 0;
+    virtual void HideMainWindow() = 0;
+    // Closing runs the exit sequence.
+    virtual void CloseMainWindow() = 0;
+    // True when the dialog ended with OK.
+    virtual bool RunSettingsDialog() = 0;
+    virtual void RunKiller(KillerMode mode) = 0;
+    virtual void RunWindowMoveDialog() = 0;
+    virtual void RunAbout() = 0;
+    virtual void SetTrayIconShown(bool shown) = 0;
+};
+
+// Every command of the main window, the tray menu and the hotkeys. Commands
+// that show a dialog or work on window lists close the hotkey gate while
+// they run, so a hotkey arriving meanwhile is dropped, not queued.
+class MainCommands {
+public:
+    MainCommands(DesktopContext& desktop, recorder::Recorder& recorder, CommandHost& host);
+
+    void HotkeyCommand(int id);
+    void SelectDesktop(int desktop);  // a click on the selector
+    void ToggleTaskbar();
+    void ToggleDesktopIcons();
+    void ToggleMusic();
+    void CloseAll();
+    void Killer(bool leftButton);
+    void ShutDown();
+    void Reboot();
+    void Sleep();
+    void WindowTools(bool leftButton);
+    void Options();
+    void Help();
+    void About();
+
+    // After the skin is in place on the first show: desktop 1 takes the
+    // windows on screen, and the hotkeys go in; a conflict opens the options.
+    void StartUp();
+    // The exit sequence. False when the user refused; otherwise every window
+    // is given back, settings are saved, and the window may close.
+    // mainPasswordRefused: closing because the main password was refused;
+    // nothing more is asked then.
+    bool ExitSequence(bool mainPasswordRefused);
+
+private:
+    void ToggleMainWindow();
+    void ApplyShellWindowFlag(WindowHandle window, bool wanted, void (DesktopView::*setCaption)(const std::string&),
+                              const char* shownCaption, const char* hiddenCaption);
+    bool Confirm(const std::string& question);
+
+    DesktopContext& d_;
+    recorder::Recorder& recorder_;
+    CommandHost& host_;
+};
+
+// "Name(&X)" is drawn as "Name"; any other "&" is dropped.
+std::string MenuItemText(const std::string& caption);
+// Item heights of the owner-drawn tray menu, in pixels.
+int MenuItemHeight(const std::string& caption);
+
+}  // namespace vesk::engine
