@@ -27,3 +27,31 @@ file(GLOB_RECURSE VESK_E2E_TEST_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp)
 add_executable(vesk_e2e_tests ${VESK_E2E_TEST_SOURCES})
 target_link_libraries(vesk_e2e_tests PRIVATE vesk_win32 gtest_main)
 add_dependencies(vesk_e2e_tests Vesk)
+
+# skinpack for the users of the Windows build.
+add_executable(skinpack tools/skinpack/skinpack.cpp)
+target_link_libraries(skinpack PRIVATE vesk_core)
+
+# The built-in skin is appended to Vesk.exe by a skinpack built for the build
+# machine; it needs only the skin file code, so the host compiler builds it
+# directly.
+set(VESK_HOST_SKINPACK ${CMAKE_BINARY_DIR}/host/skinpack)
+set(VESK_HOST_SKINPACK_SOURCES
+  ${CMAKE_SOURCE_DIR}/tools/skinpack/skinpack.cpp
+  ${CMAKE_SOURCE_DIR}/src/skin/skin_file.cpp
+  ${CMAKE_SOURCE_DIR}/src/skin/skin_text.cpp)
+add_custom_command(OUTPUT ${VESK_HOST_SKINPACK}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/host
+  COMMAND c++ -std=c++20 -O2 -I${CMAKE_SOURCE_DIR}/src ${VESK_HOST_SKINPACK_SOURCES} -o ${VESK_HOST_SKINPACK}
+  DEPENDS ${VESK_HOST_SKINPACK_SOURCES}
+  COMMENT "Building skinpack for the build machine")
+set(VESK_DEFAULT_SKIN ${CMAKE_BINARY_DIR}/Default.skin.QSK)
+file(GLOB VESK_SKIN_ASSETS CONFIGURE_DEPENDS assets/skin/*)
+add_custom_command(OUTPUT ${VESK_DEFAULT_SKIN}
+  COMMAND ${VESK_HOST_SKINPACK} pack ${CMAKE_SOURCE_DIR}/assets/skin/default.skin ${VESK_DEFAULT_SKIN}
+  DEPENDS ${VESK_HOST_SKINPACK} ${VESK_SKIN_ASSETS})
+add_custom_target(default_skin DEPENDS ${VESK_DEFAULT_SKIN})
+add_dependencies(Vesk default_skin)
+add_custom_command(TARGET Vesk POST_BUILD
+  COMMAND ${VESK_HOST_SKINPACK} append $<TARGET_FILE:Vesk> ${VESK_DEFAULT_SKIN}
+  COMMENT "Appending the built-in skin to Vesk.exe")

@@ -44,7 +44,8 @@ public:
     // Creates the file, emptying an existing one; nullptr when it cannot.
     virtual std::unique_ptr<OutputFile> Create(const std::string& path) = 0;
     virtual std::unique_ptr<InputFile> OpenForReading(const std::string& path) = 0;
-    // The Windows directory without a trailing separator, at full length.
+    // The Windows directory at full length, without a trailing separator
+    // unless it is a drive root ("C:\\").
     virtual std::string WindowsDirectory() = 0;
     // Full path of the running executable.
     virtual std::string ExecutablePath() = 0;

@@ -9,7 +9,8 @@ WindowHandle SimWindows::Create(std::string className, std::string title, bool v
     const WindowHandle handle = next_;
     next_ += 4;  // real handles are multiples of four too
     index_[handle] = windows_.size();
-    windows_.push_back({handle, std::move(className), std::move(title), visible, true, process});
+    windows_.push_back({.handle = handle, .className = std::move(className), .title = std::move(title),
+                        .visible = visible, .process = process});
     return handle;
 }
 

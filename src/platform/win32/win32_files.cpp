@@ -6,9 +6,9 @@
 #include <limits>
 
 #include "platform/win32/long_path.h"
-#include "platform/win32/win32_file_streams.h"
 #include "platform/win32/scoped_handles.h"
 #include "platform/win32/utf.h"
+#include "platform/win32/win32_file_streams.h"
 
 namespace vesk::platform::win32 {
 namespace {

@@ -70,6 +70,20 @@ void Win32WindowManager::PostClose(WindowHandle window) {
     if (IsWindow(hwnd)) PostMessageW(hwnd, WM_CLOSE, 0, 0);
 }
 
+bool Win32WindowManager::IsMinimized(WindowHandle window) {
+    return IsIconic(ToHwnd(window)) != FALSE;
+}
+
+void Win32WindowManager::Restore(WindowHandle window) {
+    const HWND hwnd = ToHwnd(window);
+    if (!IsWindow(hwnd)) return;
+    if (OwnedByThisThread(hwnd)) {
+        OpenIcon(hwnd);
+    } else {
+        ShowWindowAsync(hwnd, SW_RESTORE);
+    }
+}
+
 std::string Win32WindowManager::ClassName(WindowHandle window) {
     // Class names are at most 256 characters.
     wchar_t name[257] = {};

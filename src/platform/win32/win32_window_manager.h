@@ -18,6 +18,10 @@ public:
     WindowHandle FindByClass(const std::string& className) override;
     WindowHandle FindByTitle(const std::string& title) override;
     void PostClose(WindowHandle window) override;
+    bool IsMinimized(WindowHandle window) override;
+    // OpenIcon for windows of this thread; for others, an asynchronous
+    // SW_RESTORE, since OpenIcon first sends them WM_QUERYOPEN and waits.
+    void Restore(WindowHandle window) override;
     std::string ClassName(WindowHandle window) override;
     std::string Title(WindowHandle window) override;
     ProcessId OwnerProcess(WindowHandle window) override;
