@@ -28,7 +28,7 @@ VESK_PACKAGES=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-tools
   wine wine32:i386
   xvfb xdotool imagemagick x11-utils
-  fp-utils
+  fp-utils python3
 )
 
 vesk_log() { printf '==> %s\n' "$*" >&2; }
