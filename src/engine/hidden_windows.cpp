@@ -65,7 +65,9 @@ void HiddenWindowJournal::Shown(const std::vector<platform::WindowHandle>& handl
     for (auto handle : handles) removed |= known_.erase(handle) != 0;
     if (!removed) return;
     std::erase_if(entries_, [&](const Entry& e) { return !known_.count(e.handle); });
-    Write();
+    // Not written here: a window shown again but still in the stored journal
+    // is skipped at the next start because it is visible, so the store can
+    // wait for the next hide or the exit, which write it anyway.
 }
 
 void HiddenWindowJournal::Clear() {

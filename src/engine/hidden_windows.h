@@ -20,6 +20,7 @@ public:
     // Call before hiding: records the windows with their process and class,
     // since a handle alone may be reused by another window later.
     void WillHide(const std::vector<platform::WindowHandle>& handles);
+    // Forgets windows shown again; stored with the next change.
     void Shown(const std::vector<platform::WindowHandle>& handles);
     // The normal exit: every window has been given back.
     void Clear();

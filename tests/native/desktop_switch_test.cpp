@@ -174,6 +174,23 @@ TEST_F(Switching, WindowsHiddenByAKilledRunComeBackAtTheNextStart) {
     EXPECT_EQ(thirdRun.RestoreEarlierRun(), 0) << "the journal was emptied";
 }
 
+TEST_F(Switching, ACrashAfterSeveralSwitchesLosesNoWindow) {
+    ASSERT_TRUE(Switch(2));
+    const auto mail = sim.windows.Create("Mail", "inbox", true, 300);
+    ASSERT_TRUE(Switch(5));
+    const auto player = sim.windows.Create("Player", "music", true, 400);
+    ASSERT_TRUE(Switch(3));
+    ASSERT_TRUE(Switch(5));  // the player is back on screen
+    ASSERT_TRUE(Switch(4));
+    for (auto w : {editor, browser, mail, player}) ASSERT_FALSE(Visible(w));
+
+    // The program is killed here; a new start reads what the old one stored.
+    HiddenWindowJournal nextRun(sim.registry, sim.windows);
+    EXPECT_EQ(nextRun.RestoreEarlierRun(), 4);
+    for (auto w : {editor, browser, mail, player}) EXPECT_TRUE(Visible(w));
+    EXPECT_FALSE(Visible(hiddenTool)) << "never hidden by the program";
+}
+
 TEST_F(Switching, SnapshotListsEveryWindowButTheProgramsOwn) {
     SnapshotAllWindows(state, sim.windows);
     EXPECT_EQ(state.AllWindows,

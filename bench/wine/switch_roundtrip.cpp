@@ -1,0 +1,238 @@
+// A desktop round trip under Wine against the bare window calls it stands
+// on. Desktop 1 holds N windows of another process; the engine leaves for an
+// empty desktop 2 and comes back, and the clock stops once every window is
+// really hidden and then really shown again (the engine hides and shows
+// other programs' windows asynchronously). For comparison the same windows
+// are hidden and shown by plain ShowWindow, which waits for the owner each
+// time, and by ShowWindowAsync. Prints medians; checks no timing.
+#include "platform/win32/windows_api.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/desktop_switch.h"
+#include "platform/win32/utf.h"
+#include "platform/win32/win32_system.h"
+#include "window_host.h"
+
+namespace vesk::bench {
+namespace {
+
+constexpr int kWindowCounts[] = {10, 50, 200};
+constexpr int kRepeats = 5;
+// Longest wait for windows to reach a state before a run counts as failed.
+constexpr double kSettleLimitMs = 10000;
+
+class Stopwatch {
+public:
+    Stopwatch() {
+        QueryPerformanceFrequency(&frequency_);
+        QueryPerformanceCounter(&start_);
+    }
+    double ElapsedMs() const {
+        LARGE_INTEGER now;
+        QueryPerformanceCounter(&now);
+        return static_cast<double>(now.QuadPart - start_.QuadPart) * 1000.0 /
+               static_cast<double>(frequency_.QuadPart);
+    }
+
+private:
+    LARGE_INTEGER frequency_;
+    LARGE_INTEGER start_;
+};
+
+// Polls until every window has the wanted visibility; false after the limit.
+// Windows settle in the order they were asked, so a pass resumes at the
+// first one that had not.
+bool WaitUntilAll(const std::vector<HWND>& windows, bool visible, const Stopwatch& clock, double limitMs) {
+    std::size_t settled = 0;
+    while (true) {
+        while (settled < windows.size() && (IsWindowVisible(windows[settled]) != FALSE) == visible) ++settled;
+        if (settled == windows.size()) {
+            // A late one may have flipped back; confirm the whole set once.
+            const bool all = std::all_of(windows.begin(), windows.end(),
+                                         [&](HWND w) { return (IsWindowVisible(w) != FALSE) == visible; });
+            if (all) return true;
+            settled = 0;
+        }
+        if (clock.ElapsedMs() > limitMs) return false;
+        Sleep(1);
+    }
+}
+
+class OkPrompt : public engine::Prompt {
+public:
+    engine::PromptResult Ask(const std::string&, bool, const std::string&) override {
+        return engine::PromptResult::Ok;
+    }
+    bool ShowWithNextTimeBox(const std::string&, bool ticked) override { return ticked; }
+};
+
+class NoView : public engine::DesktopView {
+public:
+    void DrawSelectorOutline(int, bool) override {}
+    void SetStatusText(const std::string&) override {}
+    void SetIconsCommandCaption(const std::string&) override {}
+    void SetTaskbarCommandCaption(const std::string&) override {}
+    void SetMusicCommandCaption(const std::string&) override {}
+};
+
+// The engine with the real system, as Vesk runs it, minus the main window.
+struct Engine {
+    Engine() {
+        state.TaskbarWindow = services.windows.FindByClass("Shell_TrayWnd");
+        state.DesktopIconsWindow = services.windows.FindByClass("Progman");
+    }
+    ~Engine() { journal.Clear(); }
+
+    platform::win32::Win32System system;
+    platform::Services& services = system.services();
+    engine::TControlDesktop state;
+    OkPrompt prompt;
+    NoView view;
+    engine::HiddenWindowJournal journal{services.registry, services.windows};
+    engine::DesktopContext context{state, services, prompt, view, journal};
+};
+
+struct Timing {
+    double totalMs = 0;  // until every window had changed state
+    double callsMs = 0;  // inside the calls themselves
+};
+
+std::optional<Timing> EngineRoundTrip(Engine& engine, const std::vector<HWND>& windows) {
+    Timing timing;
+    const Stopwatch clock;
+    engine::SwitchDesktop(engine.context, 2);
+    timing.callsMs += clock.ElapsedMs();
+    if (!WaitUntilAll(windows, false, clock, kSettleLimitMs)) return std::nullopt;
+    const double back = clock.ElapsedMs();
+    engine::SwitchDesktop(engine.context, 1);
+    timing.callsMs += clock.ElapsedMs() - back;
+    if (!WaitUntilAll(windows, true, clock, 2 * kSettleLimitMs)) return std::nullopt;
+    timing.totalMs = clock.ElapsedMs();
+    return timing;
+}
+
+std::optional<Timing> ShowWindowRoundTrip(const std::vector<HWND>& windows, int hide, int show,
+                                          BOOL(WINAPI* call)(HWND, int)) {
+    Timing timing;
+    const Stopwatch clock;
+    for (HWND w : windows) call(w, hide);
+    timing.callsMs += clock.ElapsedMs();
+    if (!WaitUntilAll(windows, false, clock, kSettleLimitMs)) return std::nullopt;
+    const double back = clock.ElapsedMs();
+    for (HWND w : windows) call(w, show);
+    timing.callsMs += clock.ElapsedMs() - back;
+    if (!WaitUntilAll(windows, true, clock, 2 * kSettleLimitMs)) return std::nullopt;
+    timing.totalMs = clock.ElapsedMs();
+    return timing;
+}
+
+// Median of the runs that finished; nullopt when none did.
+struct Summary {
+    std::optional<double> totalMs;
+    std::optional<double> callsMs;
+    int failed = 0;
+};
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+Summary Summarize(const std::vector<std::optional<Timing>>& runs) {
+    std::vector<double> totals;
+    std::vector<double> calls;
+    Summary summary;
+    for (const auto& run : runs) {
+        if (!run) {
+            ++summary.failed;
+            continue;
+        }
+        totals.push_back(run->totalMs);
+        calls.push_back(run->callsMs);
+    }
+    if (!totals.empty()) {
+        summary.totalMs = Median(totals);
+        summary.callsMs = Median(calls);
+    }
+    return summary;
+}
+
+std::string Cell(const std::optional<double>& ms) {
+    if (!ms) return "timeout";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", *ms);
+    return text;
+}
+
+std::string Ratio(const std::optional<double>& a, const std::optional<double>& b) {
+    if (!a || !b || *b <= 0) return "-";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2fx", *a / *b);
+    return text;
+}
+
+void MeasureWindowCount(int count) {
+    const WindowHostProcess host(count);
+    const std::vector<HWND>& windows = host.windows();
+    if (static_cast<int>(windows.size()) != count) {
+        std::printf("%5d  the window host showed %zu of %d windows; skipped\n", count, windows.size(), count);
+        return;
+    }
+    Engine engine;
+    // A first trip outside the count: registry keys, journal and caches.
+    if (!EngineRoundTrip(engine, windows)) {
+        std::printf("%5d  the windows did not settle after a desktop switch; skipped\n", count);
+        return;
+    }
+    std::size_t collected = engine.state.Desktop(1).WindowList.size();
+
+    std::vector<std::optional<Timing>> engineRuns, syncRuns, asyncRuns;
+    for (int i = 0; i < kRepeats; ++i) {
+        engineRuns.push_back(EngineRoundTrip(engine, windows));
+        syncRuns.push_back(ShowWindowRoundTrip(windows, SW_HIDE, SW_SHOW, ShowWindow));
+        asyncRuns.push_back(ShowWindowRoundTrip(windows, SW_HIDE, SW_SHOWNA, ShowWindowAsync));
+    }
+    const Summary e = Summarize(engineRuns);
+    const Summary s = Summarize(syncRuns);
+    const Summary a = Summarize(asyncRuns);
+    std::printf("%5d  %10s %10s  %12s  %7s  %14s %10s", count, Cell(e.totalMs).c_str(), Cell(e.callsMs).c_str(),
+                Cell(s.totalMs).c_str(), Ratio(e.totalMs, s.totalMs).c_str(), Cell(a.totalMs).c_str(),
+                Cell(a.callsMs).c_str());
+    if (collected != windows.size()) std::printf("  (desktop 1 listed %zu windows)", collected);
+    if (e.failed + s.failed + a.failed > 0) {
+        std::printf("  (runs that never settled: engine %d, ShowWindow %d, async %d)", e.failed, s.failed, a.failed);
+    }
+    std::printf("\n");
+    std::fflush(stdout);
+}
+
+int RunBenchmark() {
+    std::printf("Desktop round trip 1 -> 2 -> 1 under Wine, N windows of another process\n");
+    std::printf("median of %d runs, milliseconds until every window had changed state\n", kRepeats);
+    std::printf("(calls: time spent inside SwitchDesktop / the ShowWindowAsync loops alone)\n\n");
+    std::printf("%5s  %10s %10s  %12s  %7s  %14s %10s\n", "N", "engine", "calls", "ShowWindow", "ratio",
+                "ShowWindowAsync", "calls");
+    for (int count : kWindowCounts) MeasureWindowCount(count);
+    return 0;
+}
+
+}  // namespace
+}  // namespace vesk::bench
+
+// vesk_wine_bench                        runs the benchmark
+// vesk_wine_bench --windows N READY QUIT  the window host it starts
+int main(int argc, char** argv) {
+    if (argc == 5 && std::strcmp(argv[1], "--windows") == 0) {
+        return vesk::bench::RunWindowHost(std::atoi(argv[2]), vesk::platform::win32::Widen(argv[3]),
+                                          vesk::platform::win32::Widen(argv[4]));
+    }
+    return vesk::bench::RunBenchmark();
+}
