@@ -35,6 +35,8 @@ add_dependencies(vesk_tests default_skin)
 target_compile_definitions(vesk_tests PRIVATE VESK_DEFAULT_SKIN="${VESK_DEFAULT_SKIN}")
 
 file(GLOB_RECURSE VESK_BENCH_SOURCES CONFIGURE_DEPENDS bench/*.cpp)
+# bench/wine holds the Windows-only benchmark (cmake/win32.cmake).
+list(FILTER VESK_BENCH_SOURCES EXCLUDE REGEX "/bench/wine/")
 if(VESK_BENCH_SOURCES)
   find_package(benchmark REQUIRED)
   add_executable(vesk_bench ${VESK_BENCH_SOURCES})

@@ -9,9 +9,15 @@ file(GLOB_RECURSE VESK_WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
 add_library(vesk_win32 STATIC ${VESK_WIN32_SOURCES})
 target_link_libraries(vesk_win32 PUBLIC vesk_core user32 gdi32 advapi32 shell32 winmm comdlg32 comctl32 ole32)
 
+# The windows and controls, without the program entry, so that the Wine tests
+# link them too; the *_model.cpp files are already part of vesk_core.
 file(GLOB_RECURSE VESK_UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp)
-add_executable(Vesk WIN32 ${VESK_UI_SOURCES} resources/vesk.rc)
-target_link_libraries(Vesk PRIVATE vesk_win32)
+list(FILTER VESK_UI_SOURCES EXCLUDE REGEX "(_model\\.cpp|/src/ui/main/entry\\.cpp)$")
+add_library(vesk_ui STATIC ${VESK_UI_SOURCES})
+target_link_libraries(vesk_ui PUBLIC vesk_win32)
+add_executable(Vesk WIN32 src/ui/main/entry.cpp resources/vesk.rc)
+target_link_libraries(Vesk PRIVATE vesk_ui)
+include(cmake/help.cmake)
 
 # GoogleTest cross-built from Debian's sources.
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
@@ -21,7 +27,7 @@ add_subdirectory(${VESK_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE
 
 file(GLOB_RECURSE VESK_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
 add_executable(vesk_win32_tests ${VESK_WIN32_TEST_SOURCES})
-target_link_libraries(vesk_win32_tests PRIVATE vesk_win32 gtest_main)
+target_link_libraries(vesk_win32_tests PRIVATE vesk_ui gtest_main)
 
 file(GLOB_RECURSE VESK_E2E_TEST_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp)
 add_executable(vesk_e2e_tests ${VESK_E2E_TEST_SOURCES})
@@ -55,3 +61,15 @@ add_dependencies(Vesk default_skin)
 add_custom_command(TARGET Vesk POST_BUILD
   COMMAND ${VESK_HOST_SKINPACK} append $<TARGET_FILE:Vesk> ${VESK_DEFAULT_SKIN}
   COMMENT "Appending the built-in skin to Vesk.exe")
+
+# The Wine tests of the skin loader and wallpapers encode JPEG pictures with
+# the native tests' fixture and load the built-in skin from beside the test
+# program.
+target_sources(vesk_win32_tests PRIVATE tests/native/jpeg_fixture.cpp)
+target_include_directories(vesk_win32_tests PRIVATE tests/native)
+add_dependencies(vesk_win32_tests default_skin)
+
+# Desktop switching against the bare window calls, under Wine.
+file(GLOB VESK_WINE_BENCH_SOURCES CONFIGURE_DEPENDS bench/wine/*.cpp)
+add_executable(vesk_wine_bench ${VESK_WINE_BENCH_SOURCES})
+target_link_libraries(vesk_wine_bench PRIVATE vesk_win32)

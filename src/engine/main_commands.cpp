@@ -70,22 +70,24 @@ void MainCommands::ApplyShellWindowFlag(WindowHandle window, bool wanted,
     else if (!wanted && HideShellWindow(d_.system.windows, window)) (d_.view.*setCaption)(hiddenCaption);
 }
 
+void MainCommands::ToggleShellWindow(bool DesktopRecord::*flag, WindowHandle window,
+                                     void (DesktopView::*setCaption)(const std::string&), const char* shownCaption,
+                                     const char* hiddenCaption) {
+    bool& shown = d_.state.Desktop(d_.state.CurrentDesktop).*flag;
+    shown = !shown;
+    if (shown) d_.system.windows.Show(window);
+    else d_.system.windows.Hide(window);
+    (d_.view.*setCaption)(shown ? shownCaption : hiddenCaption);
+}
+
 void MainCommands::ToggleTaskbar() {
-    DesktopRecord& current = d_.state.Desktop(d_.state.CurrentDesktop);
-    current.TrayWnd = !current.TrayWnd;
-    auto& windows = d_.system.windows;
-    if (current.TrayWnd) windows.Show(d_.state.TaskbarWindow);
-    else windows.Hide(d_.state.TaskbarWindow);
-    d_.view.SetTaskbarCommandCaption(current.TrayWnd ? "Hide TaskBar" : "Show TaskBar");
+    ToggleShellWindow(&DesktopRecord::TrayWnd, d_.state.TaskbarWindow, &DesktopView::SetTaskbarCommandCaption,
+                      "Hide TaskBar", "Show TaskBar");
 }
 
 void MainCommands::ToggleDesktopIcons() {
-    DesktopRecord& current = d_.state.Desktop(d_.state.CurrentDesktop);
-    current.ProgWnd = !current.ProgWnd;
-    auto& windows = d_.system.windows;
-    if (current.ProgWnd) windows.Show(d_.state.DesktopIconsWindow);
-    else windows.Hide(d_.state.DesktopIconsWindow);
-    d_.view.SetIconsCommandCaption(current.ProgWnd ? "Hide Desk" : "Show Desk");
+    ToggleShellWindow(&DesktopRecord::ProgWnd, d_.state.DesktopIconsWindow, &DesktopView::SetIconsCommandCaption,
+                      "Hide Desk", "Show Desk");
 }
 
 void MainCommands::ToggleMusic() {

@@ -60,6 +60,10 @@ private:
     void ToggleMainWindow();
     void ApplyShellWindowFlag(WindowHandle window, bool wanted, void (DesktopView::*setCaption)(const std::string&),
                               const char* shownCaption, const char* hiddenCaption);
+    // The caption names what the next click does: "Hide ..." while shown.
+    void ToggleShellWindow(bool DesktopRecord::*flag, WindowHandle window,
+                           void (DesktopView::*setCaption)(const std::string&), const char* shownCaption,
+                           const char* hiddenCaption);
     bool Confirm(const std::string& question);
 
     DesktopContext& d_;

@@ -16,7 +16,8 @@ class Processes {
 public:
     virtual ~Processes() = default;
     virtual std::vector<ProcessEntry> Snapshot() = 0;
-    // false when the process cannot be opened or ended; nothing is left open.
+    // false when the process cannot be opened, has ended already or cannot
+    // be ended; nothing is left open.
     virtual bool Terminate(ProcessId id, unsigned exitCode) = 0;
     virtual ProcessId CurrentProcessId() = 0;
 };

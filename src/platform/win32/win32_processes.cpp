@@ -24,9 +24,13 @@ std::vector<ProcessEntry> Win32Processes::Snapshot() {
     return processes;
 }
 
+// A process that has ended but is still listed (its id not yet reused, or a
+// handle keeps it around) is left alone.
 bool Win32Processes::Terminate(ProcessId id, unsigned exitCode) {
-    const ScopedHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, id));
-    return process && TerminateProcess(process.get(), exitCode) != FALSE;
+    const ScopedHandle process(OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
+    DWORD status = 0;
+    if (!process || !GetExitCodeProcess(process.get(), &status) || status != STILL_ACTIVE) return false;
+    return TerminateProcess(process.get(), exitCode) != FALSE;
 }
 
 ProcessId Win32Processes::CurrentProcessId() { return GetCurrentProcessId(); }
