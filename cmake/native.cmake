@@ -44,3 +44,7 @@ if(VESK_BENCH_SOURCES)
   target_compile_definitions(vesk_bench PRIVATE VESK_DEFAULT_SKIN="${VESK_DEFAULT_SKIN}")
   add_dependencies(vesk_bench default_skin)
 endif()
+
+add_test(NAME SkinpackRoundTrip
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/native/skinpack_roundtrip.sh
+          $<TARGET_FILE:skinpack> ${VESK_DEFAULT_SKIN} ${CMAKE_BINARY_DIR}/skinpack-roundtrip)
