@@ -195,6 +195,39 @@ protected:
     POINT pointerSpot{};
 };
 
+// Input from outside the program: X key events made by xdotool on the test
+// session's display reach the record hook like a user's typing.
+TEST_F(InputRecordPlayTest, KeysTypedThroughTheDisplayAreRecorded) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    wchar_t command[] = L"Z:\\usr\\bin\\xdotool key --delay 40 v e s k";
+    RecordFileHandler handler(system.services().files.Create(recordPath));
+    const auto hook = hooks.InstallRecordHook(handler);
+    ASSERT_NE(hook, 0u);
+    // Wine starts Unix programs through CreateProcess; elsewhere there is no
+    // xdotool and the test has nothing to drive.
+    if (!CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        hooks.Remove(hook);
+        GTEST_SKIP() << "xdotool cannot be started here";
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    WaitFor([&] { return handler.last && handler.last->message == WM_KEYUP && (handler.last->paramL & 0xFF) == 'K'; },
+            5000);
+    hooks.Remove(hook);
+
+    std::vector<KeyStroke> recorded;
+    for (const JournalEvent& e : ReadRecords()) {
+        if (IsKeyMessage(e.message)) recorded.push_back({e.message, static_cast<WORD>(e.paramL & 0xFF), false});
+    }
+    const std::vector<KeyStroke> expected = {{WM_KEYDOWN, 'V', false}, {WM_KEYUP, 'V', false},
+                                             {WM_KEYDOWN, 'E', false}, {WM_KEYUP, 'E', false},
+                                             {WM_KEYDOWN, 'S', false}, {WM_KEYUP, 'S', false},
+                                             {WM_KEYDOWN, 'K', false}, {WM_KEYUP, 'K', false}};
+    EXPECT_EQ(recorded, expected);
+}
+
 TEST_F(InputRecordPlayTest, RecordFileHoldsTheTypedKeysInOrder) {
     ASSERT_NO_FATAL_FAILURE(RecordTypedKeys());
     const std::vector<JournalEvent> events = ReadRecords();
