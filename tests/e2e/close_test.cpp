@@ -1,20 +1,15 @@
-#include "poll.h"
-#include "vesk_test.h"
+#include "desktop_test.h"
 
 namespace vesk::e2e {
 namespace {
 
-class CloseTest : public VeskTest {
+class CloseTest : public DesktopTest {
 protected:
-    // Starts the program, asks its main window to close as a user would, and
-    // waits for the process to end.
-    static void RunAndClose() {
-        const VeskProcess vesk;
-        ASSERT_TRUE(vesk.started()) << vesk.startError();
-        const HWND main = vesk.WaitForMainWindow(kStartTimeout);
-        ASSERT_NE(main, nullptr) << "no main window appeared";
-        ASSERT_TRUE(PostMessageW(main, WM_CLOSE, 0, 0));
-        EXPECT_EQ(vesk.WaitForExit(kExitTimeout), std::optional<DWORD>(0));
+    // Starts the program, closes its main window as a user would, confirms
+    // the exit and waits for the process to end.
+    void RunAndClose() {
+        ASSERT_TRUE(Start(0)) << "no main window appeared";
+        EXPECT_TRUE(ExitVesk());
     }
 };
 

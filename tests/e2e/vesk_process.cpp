@@ -9,6 +9,7 @@ namespace vesk::e2e {
 namespace {
 
 constexpr const wchar_t* kMainWindowTitle = L"Vesk1.2";
+constexpr const wchar_t* kMainWindowClass = L"TForm1";
 
 std::wstring FolderOfThisProgram() {
     std::wstring path(MAX_PATH, L'\0');
@@ -21,12 +22,6 @@ std::wstring FolderOfThisProgram() {
         path.resize(path.size() * 2);
     }
     return path.substr(0, path.find_last_of(L'\\') + 1);
-}
-
-std::wstring TitleOf(HWND window) {
-    wchar_t title[256] = {};
-    GetWindowTextW(window, title, static_cast<int>(std::size(title)));
-    return title;
 }
 
 struct WindowSearch {
@@ -46,6 +41,18 @@ BOOL CALLBACK CollectWindowOf(HWND window, LPARAM param) {
 }  // namespace
 
 std::wstring VeskExePath() { return FolderOfThisProgram() + L"Vesk.exe"; }
+
+std::wstring TitleOf(HWND window) {
+    wchar_t title[256] = {};
+    GetWindowTextW(window, title, static_cast<int>(std::size(title)));
+    return title;
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[257] = {};
+    GetClassNameW(window, name, static_cast<int>(std::size(name)));
+    return name;
+}
 
 VeskProcess::VeskProcess() {
     const std::wstring exe = VeskExePath();
@@ -91,15 +98,25 @@ std::vector<HWND> VeskProcess::TopLevelWindows() const {
 }
 
 HWND VeskProcess::WaitForMainWindow(std::chrono::milliseconds timeout) const {
-    HWND main = nullptr;
+    return WaitForWindow(
+        [](HWND window) { return ClassOf(window) == kMainWindowClass && TitleOf(window) == kMainWindowTitle; },
+        timeout);
+}
+
+HWND VeskProcess::WaitForWindow(const std::function<bool(HWND)>& wanted, std::chrono::milliseconds timeout) const {
+    HWND found = nullptr;
     PollUntil(
         [&] {
-            for (HWND window : TopLevelWindows())
-                if (TitleOf(window) == kMainWindowTitle) main = window;
-            return main != nullptr || !IsRunning();
+            for (HWND window : TopLevelWindows()) {
+                if (wanted(window)) {
+                    found = window;
+                    return true;
+                }
+            }
+            return !IsRunning();
         },
         timeout);
-    return main;
+    return found;
 }
 
 }  // namespace vesk::e2e

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,9 @@ namespace vesk::e2e {
 
 // Full path of the Vesk.exe that lies beside this test program.
 std::wstring VeskExePath();
+
+std::wstring ClassOf(HWND window);
+std::wstring TitleOf(HWND window);
 
 // One Vesk.exe started by a test. Whatever the test's outcome, a copy still
 // running when this is dropped is ended, so it cannot spoil the next test.
@@ -31,8 +35,11 @@ public:
     std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout) const;
     // The process's top-level windows, hidden ones included.
     std::vector<HWND> TopLevelWindows() const;
-    // Its top-level window titled "Vesk1.2", or nullptr when none shows up.
+    // Its main window (class "TForm1", titled "Vesk1.2"), or nullptr when
+    // none shows up.
     HWND WaitForMainWindow(std::chrono::milliseconds timeout) const;
+    // Its first top-level window for which `wanted` holds, or nullptr.
+    HWND WaitForWindow(const std::function<bool(HWND)>& wanted, std::chrono::milliseconds timeout) const;
 
 private:
     platform::win32::ScopedHandle process_;

@@ -1,33 +1,34 @@
 #include "ui/main/app.h"
 
-#include <cstdint>
+#include <memory>
 
+#include "platform/win32/window_handle.h"
+#include "ui/dialogs/pass_frm.h"
 #include "ui/main/program_dir.h"
 
 namespace vesk::ui {
 
-// Both run inside the window procedure. Exceptions are stopped here because
+App::App(HINSTANCE instance)
+    : prompt_(std::make_unique<TPassFrm>(instance, &dialogImage_)),
+      journal_(system_.services().registry, system_.services().windows),
+      crashRestore_(state_) {}
+
+// Runs inside the window procedure. Exceptions are stopped here because
 // mingw's i686 DWARF unwinder cannot cross user32's callback frames: one that
 // escaped would abort the process instead of reaching any handler.
-
-bool App::Start(HWND mainWindow) noexcept {
+bool App::Start(HWND mainWindow, HWND appWindow) noexcept {
     try {
         auto& services = system_.services();
-        state_.MainWindowHandle = reinterpret_cast<std::uintptr_t>(mainWindow);
+        state_.MainWindowHandle = platform::win32::FromHwnd(mainWindow);
+        state_.AppWindowHandle = platform::win32::FromHwnd(appWindow);
         state_.ProgramDir = FolderOf(services.files.ExecutablePath());
         engine::LoadSettings(state_, services);
+        // Before desktop 1 collects what is on the screen: windows an earlier
+        // run hid and never gave back are visible again by then.
+        journal_.RestoreEarlierRun();
         return true;
     } catch (...) {
         return false;
-    }
-}
-
-void App::Finish() noexcept {
-    try {
-        auto& services = system_.services();
-        engine::SaveSettings(state_, services.registry, services.files.ExecutablePath());
-    } catch (...) {
-        // Closing must not be blocked by settings that could not be written.
     }
 }
 

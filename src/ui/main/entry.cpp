@@ -1,7 +1,7 @@
 #include "ui/main/windows_api.h"
 
 #include "ui/main/app.h"
-#include "ui/main/main_window.h"
+#include "ui/main/main_form.h"
 #include "ui/main/single_instance.h"
 
 namespace {
@@ -25,9 +25,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     const auto marker = vesk::ui::InstanceMarker::Claim();
     if (!marker) return 0;
 
-    vesk::ui::App app;
-    const auto windowClass = vesk::ui::RegisterMainWindowClass(instance);
-    if (!windowClass) return 1;
-    if (vesk::ui::CreateMainWindow(windowClass, instance, app) == nullptr) return 1;
+    vesk::ui::App app(instance);
+    vesk::ui::MainForm form(app, instance);
+    if (!form.Create()) return 1;
+    form.ShowForm();
     return RunMessageLoop();
 }

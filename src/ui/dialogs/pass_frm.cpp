@@ -1,0 +1,122 @@
+#include "ui/dialogs/pass_frm.h"
+
+#include "platform/win32/utf.h"
+
+namespace vesk::ui {
+
+namespace {
+
+constexpr int kWidth = 301;   // client pixels
+constexpr int kHeight = 107;  // client pixels
+constexpr COLORREF kNavy = RGB(0, 0, 128);
+
+enum ControlId { kLabel = 100, kField, kOk, kCancel, kNextTime };
+
+// 13-pixel text in the dialog font's face.
+flat::ScopedFont CreateLabelFont(HWND dialog) {
+    LOGFONTW face{};
+    const auto dialogFont = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+    if (!dialogFont || !GetObjectW(dialogFont, sizeof face, &face)) return {};
+    face.lfHeight = 13;  // cell height
+    face.lfWidth = 0;
+    return flat::ScopedFont(CreateFontIndirectW(&face));
+}
+
+}  // namespace
+
+TPassFrm::TPassFrm(HINSTANCE instance, const skin::RgbImage* titleImage)
+    : SkinnedDialog(instance, L"TPassFrm", L"Vesk", kWidth, kHeight),
+      titleImage_(titleImage),
+      labelFont_(CreateLabelFont(hwnd())),
+      Label1(hwnd(), L"Password", {6, 31, 291, 70}, kNavy, kLabel),
+      FlatEdit1(hwnd(), {104, 33, 176, 22}, kField, ES_PASSWORD),
+      FlatButton2(hwnd(), L"&Ok", {105, 73, 82, 24}, kOk),
+      FlatButton4(hwnd(), L"&Cancel", {198, 73, 82, 24}, kCancel),
+      CheckNext(hwnd(), L"Show Next Time", {6, 77, 98, 16}, kNextTime) {
+    Label1.SetFont(labelFont_.get());
+    FlatEdit1.SetPasswordChar(L'*');
+    CheckNext.SetVisible(false);
+    CheckNext.SetChecked(true);
+    // The label spans the buttons' line: it must lie beneath them.
+    StackControls({FlatEdit1.hwnd(), FlatButton2.hwnd(), FlatButton4.hwnd(), CheckNext.hwnd()});
+    SendToBack(Label1.hwnd());
+
+    FlatButton2.OnClick = [this] { FlatButton2Click(); };
+    FlatButton4.OnClick = [this] { EndModal(kModalCancel); };
+    CheckNext.OnClick = [this] { model_.setBoxTicked(CheckNext.Checked()); };
+}
+
+void TPassFrm::Prepare(const skin::RgbImage* titleImage, const std::string& message,
+                       const std::string& expectedPassword, bool fieldVisible, bool boxVisible,
+                       bool boxTicked) {
+    PaintTitleStrip(titleImage);
+    model_.Prepare(message, expectedPassword, fieldVisible, boxVisible, boxTicked);
+    Label1.SetText(platform::win32::Widen(model_.message()));
+    FlatEdit1.SetVisible(model_.fieldVisible());
+    FlatEdit1.SetText(platform::win32::Widen(model_.typed()));
+    CheckNext.SetVisible(model_.boxVisible());
+    CheckNext.SetChecked(model_.boxTicked());
+}
+
+engine::PromptResult TPassFrm::Ask(const std::string& message, bool withPasswordField,
+                                   const std::string& expectedPassword) {
+    if (Showing()) return engine::PromptResult::Cancel;
+    Prepare(titleImage_, message, expectedPassword, withPasswordField, false, false);
+    return ShowModal() == kModalOk ? engine::PromptResult::Ok : engine::PromptResult::Cancel;
+}
+
+bool TPassFrm::ShowWithNextTimeBox(const std::string& message, bool ticked) {
+    if (Showing()) return ticked;
+    Prepare(titleImage_, message, "", false, true, ticked);
+    ShowModal();
+    return NextTimeTicked();
+}
+
+void TPassFrm::FormShow() {
+    if (FlatEdit1.Visible()) {
+        FlatEdit1.Focus();
+    } else {
+        SkinnedDialog::FormShow();
+    }
+}
+
+bool TPassFrm::PreviewKey(const MSG& key) {
+    if (key.message != WM_KEYDOWN) return false;
+    const PassModel::Key which = key.wParam == VK_RETURN   ? PassModel::Key::Enter
+                                 : key.wParam == VK_ESCAPE ? PassModel::Key::Escape
+                                                           : PassModel::Key::Other;
+    switch (model_.KeyDown(which, FlatEdit1.Focused())) {
+    case PassModel::Action::RunOk:
+        FlatButton2Click();
+        return true;
+    case PassModel::Action::CloseCancel:
+        EndModal(kModalCancel);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TPassFrm::FlatButton2Click() {
+    model_.setTyped(platform::win32::Narrow(FlatEdit1.Text()));
+    switch (model_.Ok()) {
+    case PassModel::Action::CloseOk:
+        EndModal(kModalOk);
+        break;
+    case PassModel::Action::Retry:
+        ShowRetryMessage();
+        break;
+    default:
+        break;
+    }
+}
+
+void TPassFrm::ShowRetryMessage() {
+    const skin::RgbImage strip = TitlePicture();
+    TPassFrm retry(instance(), nullptr);
+    retry.Prepare(&strip, PassModel::kRetryMessage, "", false, false, false);
+    retry.ShowModal();
+    FlatEdit1.Focus();
+}
+
+}  // namespace vesk::ui

@@ -1,0 +1,60 @@
+#pragma once
+#include "platform/win32/windows_api.h"
+
+#include <string>
+
+#include "engine/prompt.h"
+#include "skin/rgb_image.h"
+#include "ui/dialogs/pass_model.h"
+#include "ui/dialogs/skinned_dialog.h"
+#include "ui/flat/flat_button.h"
+#include "ui/flat/flat_check_box.h"
+#include "ui/flat/flat_edit.h"
+#include "ui/flat/flat_label.h"
+#include "ui/flat/gdi.h"
+
+namespace vesk::ui {
+
+// The password prompt, also the program's message and confirmation box.
+// One instance serves many questions: Prepare sets each one up, ShowModal
+// (or Ask / ShowWithNextTimeBox) runs it.
+class TPassFrm final : public SkinnedDialog, public engine::Prompt {
+public:
+    // titleImage: the skin's dialog image for Ask and ShowWithNextTimeBox;
+    // it may still be empty (the skin loads later) or null: a plain strip.
+    TPassFrm(HINSTANCE instance, const skin::RgbImage* titleImage);
+
+    // Paints the strip from titleImage, shows the message, stores the
+    // expected password, shows or hides the (emptied) password field and
+    // the "Show Next Time" box, and ticks the box or not.
+    void Prepare(const skin::RgbImage* titleImage, const std::string& message,
+                 const std::string& expectedPassword, bool fieldVisible, bool boxVisible,
+                 bool boxTicked);
+    // The "Show Next Time" box as the user left it; valid until the next Prepare.
+    bool NextTimeTicked() const { return CheckNext.Checked(); }
+
+    // While the prompt is already showing, a further question is refused
+    // (Cancel, box state unchanged) rather than overwriting the first.
+    engine::PromptResult Ask(const std::string& message, bool withPasswordField,
+                             const std::string& expectedPassword) override;
+    bool ShowWithNextTimeBox(const std::string& message, bool ticked) override;
+
+protected:
+    bool PreviewKey(const MSG& key) override;
+    void FormShow() override;
+
+private:
+    void FlatButton2Click();
+    void ShowRetryMessage();
+
+    const skin::RgbImage* titleImage_;
+    PassModel model_;
+    flat::ScopedFont labelFont_;
+    flat::TFlatLabel Label1;
+    flat::TFlatEdit FlatEdit1;
+    flat::TFlatButton FlatButton2;
+    flat::TFlatButton FlatButton4;
+    flat::TFlatCheckBox CheckNext;
+};
+
+}  // namespace vesk::ui

@@ -1,0 +1,43 @@
+#pragma once
+#include "skin/rgb_image.h"
+#include "ui/flat/flat_control.h"
+#include "ui/flat/gdi.h"
+
+namespace vesk::ui::flat {
+
+// How the title picture covers the strip.
+enum class StripFit {
+    Whole,           // to the last column
+    KeepRightFrame,  // one column short, so the frame's right line shows (About)
+};
+
+// A dialog's title strip: a bitmap of the strip's size, painted once and
+// shown from then on; a press with the left button and a move with it held
+// drag the window the strip is in.
+class TitleStrip : public FlatControl {
+public:
+    TitleStrip(HWND parent, const Bounds& bounds);
+
+    // Frames the strip with a black pen over a white brush, then stretches
+    // the picture over it; a null or empty picture leaves the plain frame.
+    void Paint(const skin::RgbImage* picture, StripFit fit = StripFit::Whole);
+    // The strip as painted, for another dialog's strip.
+    skin::RgbImage Picture() const;
+    // Where in the strip (strip pixels) the current drag began;
+    // (-1000, -1000) while no drag is under way.
+    POINT DragOrigin() const { return dragOrigin_; }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Press(WPARAM buttons, LPARAM position);
+    void Move(WPARAM buttons, LPARAM position);
+
+    ScopedBitmap bitmap_;
+    int width_;   // pixels
+    int height_;  // pixels
+    POINT dragOrigin_{-1000, -1000};
+};
+
+}  // namespace vesk::ui::flat

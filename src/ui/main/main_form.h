@@ -1,0 +1,111 @@
+#pragma once
+#include "ui/main/windows_api.h"
+
+#include <optional>
+
+#include "engine/main_commands.h"
+#include "recorder/recorder.h"
+#include "skin/desk_skin.h"
+#include "ui/flat/gdi.h"
+#include "ui/main/app.h"
+#include "ui/main/desk_menu.h"
+#include "ui/main/desk_menu_model.h"
+#include "ui/main/dib_canvas.h"
+#include "ui/main/main_panel_model.h"
+#include "ui/main/tray_icon.h"
+#include "ui/main/window_class.h"
+
+namespace vesk::ui {
+
+// Sent to the main window when the recorder removed its hook.
+inline constexpr UINT WM_RECORDDONE = WM_USER + 2;
+
+// TForm1, the main window: a borderless, always-on-top panel shaped and
+// painted by the skin, with its command labels, status line, two buttons and
+// desktop selector, the tray icon and its menu, the hotkeys, and the exit
+// sequence that gives every hidden window back. It is the view of the desktop
+// commands and of the recorder, and the host of their dialogs.
+class MainForm : public engine::CommandHost, public engine::DesktopView, public recorder::RecorderView {
+public:
+    MainForm(App& app, HINSTANCE instance);
+    ~MainForm() override;
+    MainForm(const MainForm&) = delete;
+    MainForm& operator=(const MainForm&) = delete;
+
+    // Creates the hidden window (FormCreate); false when the window or the
+    // settings could not be set up.
+    bool Create();
+    // Shows the window, running FormShow first: the first time the skin
+    // set-up, every time the main password.
+    void ShowForm();
+
+    // CommandHost
+    bool MainWindowVisible() override;
+    void ShowMainWindow() override { ShowForm(); }
+    void HideMainWindow() override;
+    void CloseMainWindow() override;
+    bool RunSettingsDialog() override;
+    void RunKiller(engine::KillerMode mode) override;
+    void RunWindowMoveDialog() override;
+    void RunAbout() override;
+    void SetTrayIconShown(bool shown) override;
+
+    // DesktopView
+    void DrawSelectorOutline(int desktop, bool current) override;
+    void SetStatusText(const std::string& text) override;
+    void SetIconsCommandCaption(const std::string& caption) override;
+    void SetTaskbarCommandCaption(const std::string& caption) override;
+    void SetMusicCommandCaption(const std::string& caption) override;
+
+    // RecorderView
+    std::string RecordCaption() override { return panel_.Caption(1); }
+    void SetRecordCaptions(const std::string& label, const std::string& menuItem) override;
+    std::string PlayCaption() override { return panel_.Caption(2); }
+    void SetPlayCaptions(const std::string& label, const std::string& menuItem) override;
+    std::optional<std::string> ChooseFileToRecord() override;
+    std::optional<std::string> ChooseFileToPlay() override;
+    void SendRecordDone() override;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    bool HandleMouse(UINT message, WPARAM wParam);
+
+    bool FormCreate();
+    bool FormShow();
+    void FirstShowSetUp();
+    void Close();
+    void TrayMessage(UINT mouseMessage);
+    void RunCommand(const CommandRequest& request);
+
+    void Paint(HDC target);
+    void Redraw(const skin::Rect& area);
+    void RedrawAll();
+
+    App& app_;
+    HINSTANCE instance_;
+    engine::DesktopContext context_;
+    recorder::Recorder recorder_;
+    engine::MainCommands commands_;
+
+    skin::TDeskSkin skin_;
+    MainPanelModel panel_;
+    DeskMenuModel menuModel_;
+    DeskMenu deskMenu_;
+    std::optional<DibCanvas> background_;  // Image1's picture
+    std::optional<DibCanvas> selector_;    // Image2's picture, carrying the outlines
+    std::optional<DibCanvas> frame_;       // where each paint is put together
+    flat::ScopedFont labelFont_;
+
+    std::optional<RegisteredWindowClass> windowClass_;
+    platform::win32::ScopedWindow appWindow_;  // the hidden owner: no taskbar button
+    HWND window_ = nullptr;
+    std::optional<TrayIcon> trayIcon_;
+    UINT taskbarCreatedMessage_ = 0;
+    bool firstShow_ = true;
+    bool outlineGiven_ = false;  // the window owns the outline region
+    bool trackingLeave_ = false;
+    int tag_ = 0;  // 1: closing because the main password was refused
+};
+
+}  // namespace vesk::ui

@@ -1,0 +1,184 @@
+// The main window's window procedure (MainWndProc): hotkeys, the tray
+// callback and its menu, the recorder's message, the mouse over the panel,
+// painting and closing.
+#include "ui/main/main_form.h"
+
+#include <windowsx.h>
+
+#include <exception>
+
+#include "platform/win32/utf.h"
+
+namespace vesk::ui {
+namespace {
+
+// Where the tray menu opens: near the screen's lower right corner.
+constexpr int kMenuRightInset = 10;
+constexpr int kMenuBottomInset = 30;
+
+MouseButton ButtonOf(UINT message) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP: return MouseButton::Left;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP: return MouseButton::Right;
+    default: return MouseButton::Middle;
+    }
+}
+
+bool KeyHeld(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+
+// An error nobody caught is reported and the program goes on, as the
+// framework's default error report does.
+void ReportError(HWND owner, const char* what) {
+    const std::wstring text = platform::win32::Widen(what);
+    MessageBoxW(owner, text.c_str(), L"Vesk1.2", MB_OK | MB_ICONERROR | MB_TOPMOST);
+}
+
+}  // namespace
+
+LRESULT CALLBACK MainForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* form = static_cast<MainForm*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        form->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto* form = reinterpret_cast<MainForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    if (form == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+    // mingw's i686 unwinder cannot carry an exception through user32's frames.
+    try {
+        return form->HandleMessage(window, message, wParam, lParam);
+    } catch (const std::exception& error) {
+        ReportError(window, error.what());
+    } catch (...) {
+        ReportError(window, "Unknown error.");
+    }
+    return 0;
+}
+
+// `window` is passed on rather than window_, which is cleared once the close
+// has begun while the system still sends the last messages.
+LRESULT MainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) {
+        if (trayIcon_ && app_.state().ShowIcon) trayIcon_->Add();
+        return 0;
+    }
+    if (HandleMouse(message, wParam)) return 0;
+    switch (message) {
+    case WM_CREATE: return FormCreate() ? 0 : -1;
+    case WM_HOTKEY: commands_.HotkeyCommand(static_cast<int>(wParam)); return 0;
+    case WM_RECORDDONE: recorder_.RecordDone(); return 0;
+    case WM_TRAYICON: TrayMessage(static_cast<UINT>(lParam)); return 0;
+    case WM_ERASEBKGND:
+        // The picture goes on at once, so the window never flashes white.
+        if (background_) {
+            background_->CopyTo(reinterpret_cast<HDC>(wParam), 0, 0);
+            return 1;
+        }
+        break;
+    case WM_PAINT: {
+        const flat::PaintDc dc(window);
+        Paint(dc.get());
+        return 0;
+    }
+    case WM_MEASUREITEM:
+        if (deskMenu_.Measure(window, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+        break;
+    case WM_DRAWITEM:
+        if (deskMenu_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), app_.state().CurrentDesktop))
+            return TRUE;
+        break;
+    case WM_KEYDOWN:
+        if (wParam == VK_F1 && !KeyHeld(VK_SHIFT) && !KeyHeld(VK_CONTROL) && !KeyHeld(VK_MENU)) commands_.Help();
+        return 0;
+    case WM_SETCURSOR:
+        if (LOWORD(lParam) == HTCLIENT && !firstShow_) {
+            SetCursor(LoadCursorW(nullptr, panel_.Cursor() == CursorShape::Hand ? IDC_HAND : IDC_ARROW));
+            return TRUE;
+        }
+        break;
+    case WM_CLOSE: Close(); return 0;
+    case WM_ENDSESSION:
+        // The session ends without asking: settings are saved and every
+        // window is given back, as at a confirmed exit.
+        if (wParam) {
+            tag_ = 1;
+            Close();
+        }
+        return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    default: break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool MainForm::HandleMouse(UINT message, WPARAM wParam) {
+    // Without a skin there is no panel to act on; once closing, nothing is.
+    if (firstShow_ || window_ == nullptr) return false;
+    // From the message's screen position and where the window is now: the
+    // client position in lParam was taken against the window's position
+    // when the message was queued, which a drag has changed since.
+    const DWORD screen = GetMessagePos();
+    POINT client{GET_X_LPARAM(screen), GET_Y_LPARAM(screen)};
+    ScreenToClient(window_, &client);
+    const Point p{client.x, client.y};
+    std::optional<CommandRequest> request;
+    switch (message) {
+    case WM_MOUSEMOVE: {
+        if (!trackingLeave_) {
+            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window_, 0};
+            trackingLeave_ = TrackMouseEvent(&track) != FALSE;
+        }
+        const auto moved = panel_.MouseMove(p, (wParam & MK_LBUTTON) != 0);
+        if (moved.windowMovedBy) {
+            RECT at{};
+            GetWindowRect(window_, &at);
+            SetWindowPos(window_, nullptr, at.left + moved.windowMovedBy->x, at.top + moved.windowMovedBy->y, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        if (moved.redraw) RedrawAll();
+        return true;
+    }
+    case WM_MOUSELEAVE:
+        trackingLeave_ = false;
+        if (panel_.MouseLeave()) RedrawAll();
+        return true;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        SetCapture(window_);
+        request = panel_.MouseDown(p, ButtonOf(message));
+        RedrawAll();
+        // A command may open a modal window, which takes the mouse anyway.
+        if (request) ReleaseCapture();
+        break;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        request = panel_.MouseUp(p, ButtonOf(message));
+        ReleaseCapture();
+        RedrawAll();
+        break;
+    case WM_CAPTURECHANGED:
+        panel_.CaptureLost();
+        return true;
+    default: return false;
+    }
+    if (request) RunCommand(*request);
+    return true;
+}
+
+void MainForm::TrayMessage(UINT mouseMessage) {
+    if (mouseMessage == WM_LBUTTONDOWN) {
+        if (!MainWindowVisible()) ShowForm();
+        return;
+    }
+    if (mouseMessage != WM_RBUTTONDOWN || MainWindowVisible()) return;
+    const POINT at{GetSystemMetrics(SM_CXSCREEN) - kMenuRightInset, GetSystemMetrics(SM_CYSCREEN) - kMenuBottomInset};
+    const auto chosen = deskMenu_.PopUp(window_, at);
+    if (!chosen) return;
+    if (const auto request = menuModel_.Click(*chosen)) RunCommand(*request);
+}
+
+}  // namespace vesk::ui

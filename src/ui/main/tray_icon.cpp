@@ -1,0 +1,32 @@
+#include "ui/main/tray_icon.h"
+
+#include <shellapi.h>
+#include <cwchar>
+#include <iterator>
+
+namespace vesk::ui {
+
+TrayIcon::TrayIcon(HWND owner, HICON icon) {
+    // The first layout of the record is the one every shell understands.
+    data_.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    data_.hWnd = owner;
+    data_.uID = 0;
+    data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data_.uCallbackMessage = WM_TRAYICON;
+    data_.hIcon = icon;
+    std::wcsncpy(data_.szTip, L"Vesk1.2", std::size(data_.szTip) - 1);
+}
+
+void TrayIcon::Add() {
+    // After the shell restarted, the old icon is gone though we still count
+    // it as added: add it again all the same.
+    added_ = Shell_NotifyIconW(NIM_ADD, &data_) != FALSE || added_;
+}
+
+void TrayIcon::Delete() {
+    if (!added_) return;
+    Shell_NotifyIconW(NIM_DELETE, &data_);
+    added_ = false;
+}
+
+}  // namespace vesk::ui

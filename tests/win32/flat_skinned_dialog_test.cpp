@@ -1,0 +1,165 @@
+#include "platform/win32/windows_api.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "flat_ui_script.h"
+#include "skin/rgb_image.h"
+#include "test_windows.h"
+#include "ui/dialogs/skinned_dialog.h"
+
+namespace vesk::test {
+namespace {
+
+constexpr const wchar_t* kDialogClass = L"VeskSkinnedDialogTest";
+constexpr int kWidth = 300;
+constexpr int kStripWidth = kWidth - 2;  // on the one-pixel panel
+constexpr int kStripHeight = 20;
+
+class PlainDialog : public ui::SkinnedDialog {
+public:
+    PlainDialog() : SkinnedDialog(GetModuleHandleW(nullptr), kDialogClass, L"plain", kWidth, 120) {}
+    HWND Strip() const { return FindWindowExW(hwnd(), nullptr, L"TTitleStrip", nullptr); }
+};
+
+POINT TopLeft(HWND window) {
+    RECT place{};
+    GetWindowRect(window, &place);
+    return {place.left, place.top};
+}
+
+LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
+
+struct Rgb {
+    int r, g, b;
+};
+
+Rgb PixelOf(const skin::RgbImage& picture, int x, int y) {
+    const std::size_t at = (static_cast<std::size_t>(y) * picture.width + x) * 3;
+    return {picture.pixels[at], picture.pixels[at + 1], picture.pixels[at + 2]};
+}
+
+bool Near(Rgb actual, Rgb expected) {
+    return std::abs(actual.r - expected.r) < 24 && std::abs(actual.g - expected.g) < 24 &&
+           std::abs(actual.b - expected.b) < 24;
+}
+
+::testing::AssertionResult PixelIs(const skin::RgbImage& picture, int x, int y, Rgb expected) {
+    const Rgb actual = PixelOf(picture, x, y);
+    if (Near(actual, expected)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << actual.r << ","
+                                         << actual.g << "," << actual.b << ", not " << expected.r << ","
+                                         << expected.g << "," << expected.b;
+}
+
+// Red and green on top, blue and white below.
+skin::RgbImage FourColours() {
+    return {2, 2, {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 255}};
+}
+
+TEST(SkinnedDialogDrag, PressAndMoveWithTheLeftButtonMoveTheDialogByTheDistance) {
+    PlainDialog dialog;
+    dialog.PlaceAt(100, 100);
+    SetWindowPos(dialog.hwnd(), nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(dialog.Strip(), WM_LBUTTONDOWN, MK_LBUTTON, At(10, 5));
+    EXPECT_EQ(dialog.DragOrigin().x, 10);
+    EXPECT_EQ(dialog.DragOrigin().y, 5);
+
+    SendMessageW(dialog.Strip(), WM_MOUSEMOVE, MK_LBUTTON, At(30, 12));
+    EXPECT_EQ(TopLeft(dialog.hwnd()).x, 120);
+    EXPECT_EQ(TopLeft(dialog.hwnd()).y, 107);
+    // The strip moved with the window: the grabbed point is under the
+    // pointer again, and the origin stays.
+    SendMessageW(dialog.Strip(), WM_MOUSEMOVE, MK_LBUTTON, At(10, 5));
+    EXPECT_EQ(TopLeft(dialog.hwnd()).x, 120);
+    EXPECT_EQ(dialog.DragOrigin().x, 10);
+
+    // A move without the left button does nothing.
+    SendMessageW(dialog.Strip(), WM_LBUTTONUP, 0, At(10, 5));
+    SendMessageW(dialog.Strip(), WM_MOUSEMOVE, 0, At(50, 15));
+    EXPECT_EQ(TopLeft(dialog.hwnd()).x, 120);
+    EXPECT_EQ(TopLeft(dialog.hwnd()).y, 107);
+}
+
+TEST(SkinnedDialogDrag, RightButtonPressStartsNoDrag) {
+    PlainDialog dialog;
+    SetWindowPos(dialog.hwnd(), nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(dialog.Strip(), WM_LBUTTONDOWN, MK_LBUTTON, At(10, 5));
+    SendMessageW(dialog.Strip(), WM_LBUTTONUP, 0, At(10, 5));
+    SendMessageW(dialog.Strip(), WM_RBUTTONDOWN, MK_RBUTTON, At(10, 5));
+    EXPECT_EQ(dialog.DragOrigin().x, -1000);
+    EXPECT_EQ(dialog.DragOrigin().y, -1000);
+
+    SendMessageW(dialog.Strip(), WM_MOUSEMOVE, MK_LBUTTON, At(30, 12));
+    EXPECT_EQ(TopLeft(dialog.hwnd()).x, 100);
+    EXPECT_EQ(TopLeft(dialog.hwnd()).y, 100);
+}
+
+TEST(SkinnedDialogStrip, PictureIsStretchedOverTheWholeStripTheRightWayRound) {
+    PlainDialog dialog;
+    const skin::RgbImage picture = FourColours();
+    dialog.PaintTitleStrip(&picture);
+    const skin::RgbImage strip = dialog.TitlePicture();
+    ASSERT_EQ(strip.width, kStripWidth);
+    ASSERT_EQ(strip.height, kStripHeight);
+    EXPECT_TRUE(PixelIs(strip, 0, 0, {255, 0, 0}));
+    EXPECT_TRUE(PixelIs(strip, kStripWidth - 1, 0, {0, 255, 0}));
+    EXPECT_TRUE(PixelIs(strip, 0, kStripHeight - 1, {0, 0, 255}));
+    EXPECT_TRUE(PixelIs(strip, kStripWidth - 1, kStripHeight - 1, {255, 255, 255}));
+}
+
+TEST(SkinnedDialogStrip, AboutFitKeepsTheFramesRightColumn) {
+    PlainDialog dialog;
+    const skin::RgbImage picture = FourColours();
+    dialog.PaintTitleStrip(&picture, ui::flat::StripFit::KeepRightFrame);
+    const skin::RgbImage strip = dialog.TitlePicture();
+    ASSERT_EQ(strip.width, kStripWidth);
+    for (int y = 0; y < kStripHeight; ++y) EXPECT_TRUE(PixelIs(strip, kStripWidth - 1, y, {0, 0, 0}));
+    EXPECT_TRUE(PixelIs(strip, kStripWidth - 2, 0, {0, 255, 0}));
+}
+
+TEST(SkinnedDialogStrip, MissingOrBrokenPictureLeavesThePlainFrame) {
+    PlainDialog dialog;
+    const skin::RgbImage broken{4, 4, {1, 2, 3}};  // fewer bytes than its size
+    const skin::RgbImage empty;
+    for (const skin::RgbImage* picture : {static_cast<const skin::RgbImage*>(nullptr), &empty, &broken}) {
+        dialog.PaintTitleStrip(picture);
+        const skin::RgbImage strip = dialog.TitlePicture();
+        ASSERT_EQ(strip.width, kStripWidth);
+        EXPECT_TRUE(PixelIs(strip, 0, 0, {0, 0, 0}));
+        EXPECT_TRUE(PixelIs(strip, kStripWidth - 1, kStripHeight - 1, {0, 0, 0}));
+        EXPECT_TRUE(PixelIs(strip, 5, 5, {255, 255, 255}));
+    }
+}
+
+TEST(SkinnedDialogModal, DisablesTheThreadsWindowsUntilEscapeEndsIt) {
+    TestWindowClass ownerClass(L"VeskSkinnedDialogOwner");
+    TestWindow owner(ownerClass, L"owner", true);
+    PlainDialog dialog;
+    bool ownerDisabled = false;
+    UiScript script;
+    script.Then("shown", [&] { return IsWindowVisible(dialog.hwnd()) && GetForegroundWindow() == dialog.hwnd(); },
+                [&] {
+                    ownerDisabled = !IsWindowEnabled(owner.hwnd());
+                    PressKey(VK_ESCAPE);
+                });
+    EXPECT_EQ(script.Run([&] { return dialog.ShowModal(); }, [] { CloseAll(kDialogClass); }), ui::kModalCancel);
+    EXPECT_TRUE(script.Finished()) << script.failure();
+    EXPECT_TRUE(ownerDisabled);
+    EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
+    EXPECT_FALSE(IsWindowVisible(dialog.hwnd()));
+}
+
+TEST(SkinnedDialogModal, QuitEndsTheLoopAndIsHandedOn) {
+    PlainDialog dialog;
+    UiScript script;
+    script.Do("quit", [] { PostQuitMessage(7); });
+    EXPECT_EQ(script.Run([&] { return dialog.ShowModal(); }, [] { CloseAll(kDialogClass); }), ui::kModalCancel);
+    MSG quit{};
+    ASSERT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(quit.wParam, 7u);
+}
+
+}  // namespace
+}  // namespace vesk::test
