@@ -6,7 +6,7 @@
 #include "platform/processes.h"
 #include "platform/window_manager.h"
 #include "skin/rgb_image.h"
-#include "ui/dialogs/setting_frm_hints.h"
+#include "ui/dialogs/hint_tips.h"
 #include "ui/dialogs/kill_model.h"
 #include "ui/dialogs/skinned_dialog.h"
 #include "ui/flat/flat_button.h"

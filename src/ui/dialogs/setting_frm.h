@@ -8,7 +8,7 @@
 #include "platform/services.h"
 #include "skin/rgb_image.h"
 #include "ui/dialogs/pass_frm.h"
-#include "ui/dialogs/setting_frm_hints.h"
+#include "ui/dialogs/hint_tips.h"
 #include "ui/dialogs/setting_frm_label.h"
 #include "ui/dialogs/setting_model.h"
 #include "ui/dialogs/skinned_dialog.h"

@@ -5,7 +5,7 @@
 #include "engine/hidden_windows.h"
 #include "platform/window_manager.h"
 #include "skin/rgb_image.h"
-#include "ui/dialogs/setting_frm_hints.h"
+#include "ui/dialogs/hint_tips.h"
 #include "ui/dialogs/skinned_dialog.h"
 #include "ui/dialogs/window_move_model.h"
 #include "ui/flat/flat_button.h"

@@ -7,7 +7,7 @@
 
 namespace vesk::ui {
 
-// The settings dialog's hints: a tool tip that shows a short text while the
+// A dialog's hints: a tool tip that shows a short text while the
 // pointer rests on a control.
 class HintTips {
 public:

@@ -1,4 +1,4 @@
-#include "ui/dialogs/setting_frm_hints.h"
+#include "ui/dialogs/hint_tips.h"
 
 #include <commctrl.h>
 
