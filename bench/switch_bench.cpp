@@ -5,26 +5,12 @@
 #include "engine/desktop_switch.h"
 #include "engine/registry_names.h"
 #include "platform/sim/sim_system.h"
+#include "silent_ui.h"
 
 namespace {
 
 using namespace vesk;
 using engine::WindowHandle;
-
-class NullPrompt : public engine::Prompt {
-public:
-    engine::PromptResult Ask(const std::string&, bool, const std::string&) override { return engine::PromptResult::Ok; }
-    bool ShowWithNextTimeBox(const std::string&, bool ticked) override { return ticked; }
-};
-
-class NullView : public engine::DesktopView {
-public:
-    void DrawSelectorOutline(int, bool) override {}
-    void SetStatusText(const std::string&) override {}
-    void SetIconsCommandCaption(const std::string&) override {}
-    void SetTaskbarCommandCaption(const std::string&) override {}
-    void SetMusicCommandCaption(const std::string&) override {}
-};
 
 // Desktop 1 holds n visible windows, desktop 2 n hidden ones.
 struct TwoDesktops {
@@ -41,8 +27,8 @@ struct TwoDesktops {
     platform::sim::SimSystem sim;
     platform::Services services = sim.services();
     engine::TControlDesktop state;
-    NullPrompt prompt;
-    NullView view;
+    bench::OkPrompt prompt;
+    bench::NoView view;
     engine::HiddenWindowJournal journal{sim.registry, sim.windows};
     engine::DesktopContext context{state, services, prompt, view, journal};
     // The journal as stored while desktop 1's windows are hidden: the bare

@@ -18,6 +18,7 @@
 #include "engine/desktop_switch.h"
 #include "platform/win32/utf.h"
 #include "platform/win32/win32_system.h"
+#include "../silent_ui.h"
 #include "window_host.h"
 
 namespace vesk::bench {
@@ -65,22 +66,8 @@ bool WaitUntilAll(const std::vector<HWND>& windows, bool visible, const Stopwatc
     }
 }
 
-class OkPrompt : public engine::Prompt {
-public:
-    engine::PromptResult Ask(const std::string&, bool, const std::string&) override {
-        return engine::PromptResult::Ok;
-    }
-    bool ShowWithNextTimeBox(const std::string&, bool ticked) override { return ticked; }
-};
-
-class NoView : public engine::DesktopView {
-public:
-    void DrawSelectorOutline(int, bool) override {}
-    void SetStatusText(const std::string&) override {}
-    void SetIconsCommandCaption(const std::string&) override {}
-    void SetTaskbarCommandCaption(const std::string&) override {}
-    void SetMusicCommandCaption(const std::string&) override {}
-};
+using bench::NoView;
+using bench::OkPrompt;
 
 // The engine with the real system, as Vesk runs it, minus the main window.
 struct Engine {

@@ -6,50 +6,24 @@
 #include "platform/win32/scoped_handles.h"
 #include "platform/win32/utf.h"
 #include "platform/win32/win32_system.h"
+#include "temp_folder.h"
 
 namespace vesk::test {
 namespace {
 
-using platform::win32::Narrow;
 using platform::win32::ToApiPath;
 using platform::win32::Widen;
 using Bytes = std::vector<std::uint8_t>;
 
-// A fresh directory under the temporary folder, removed with its files.
+// A fresh directory with a non-ASCII name under the temporary folder.
 class FilesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        wchar_t temp[MAX_PATH] = {};
-        ASSERT_GT(GetTempPathW(MAX_PATH, temp), 0u);
-        root_ = Narrow(temp) + "vesk-files-" + std::to_string(GetCurrentProcessId()) + "-\xc3\xa5";
-        ASSERT_TRUE(CreateDirectoryW(ToApiPath(root_).c_str(), nullptr));
-    }
-    void TearDown() override { RemoveTree(ToApiPath(root_)); }
+    std::string In(const std::string& name) const { return folder_.In(name); }
 
-    std::string In(const std::string& name) const { return root_ + "\\" + name; }
-
-    static void RemoveTree(const std::wstring& directory) {
-        WIN32_FIND_DATAW found;
-        const HANDLE search = FindFirstFileW((directory + L"\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                const std::wstring name = found.cFileName;
-                if (name == L"." || name == L"..") continue;
-                const std::wstring full = directory + L"\\" + name;
-                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    RemoveTree(full);
-                } else {
-                    DeleteFileW(full.c_str());
-                }
-            } while (FindNextFileW(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryW(directory.c_str());
-    }
-
+    TempFolder folder_{"files-\xc3\xa5"};
+    const std::string& root_ = folder_.path();
     platform::win32::Win32System system;
     platform::Files& files = system.services().files;
-    std::string root_;
 };
 
 Bytes EveryByteValue(std::size_t size) {

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "platform/win32/long_path.h"
 #include "platform/win32/utf.h"
 
 namespace vesk::test {
@@ -48,6 +49,7 @@ TempFolder::TempFolder(const std::string& label) {
     throw std::runtime_error("cannot create a folder named " + base + "N");
 }
 
-TempFolder::~TempFolder() { RemoveTree(Widen(path_)); }
+// Through the long-path form, so that trees deeper than MAX_PATH go too.
+TempFolder::~TempFolder() { RemoveTree(platform::win32::ToApiPath(path_)); }
 
 }  // namespace vesk::test
