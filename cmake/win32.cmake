@@ -71,5 +71,14 @@ add_dependencies(vesk_win32_tests default_skin)
 
 # Desktop switching against the bare window calls, under Wine.
 file(GLOB VESK_WINE_BENCH_SOURCES CONFIGURE_DEPENDS bench/wine/*.cpp)
+list(REMOVE_ITEM VESK_WINE_BENCH_SOURCES ${CMAKE_SOURCE_DIR}/bench/wine/memory_bench.cpp
+  ${CMAKE_SOURCE_DIR}/bench/wine/minimal_window.cpp)
 add_executable(vesk_wine_bench ${VESK_WINE_BENCH_SOURCES})
 target_link_libraries(vesk_wine_bench PRIVATE vesk_win32)
+
+# The real Vesk.exe's memory and objects under Wine, against the one-window
+# program it is measured with.
+add_executable(vesk_minimal_window WIN32 bench/wine/minimal_window.cpp)
+add_executable(vesk_memory_bench bench/wine/memory_bench.cpp bench/wine/window_host.cpp)
+target_link_libraries(vesk_memory_bench PRIVATE vesk_win32 psapi)
+add_dependencies(vesk_memory_bench Vesk vesk_minimal_window)

@@ -102,6 +102,18 @@ TEST_F(Killer, AllWindowsMarksHiddenOnesAndShowsTheTicked) {
     EXPECT_EQ(state.AllWindows.size(), 3u);
 }
 
+TEST_F(Killer, ShownRowsLoseTheirMarkBeforeTheWindowCatchesUp) {
+    sim.windows.showsWait = true;
+    const auto hidden = sim.windows.Create("Tool", "box", false);
+    state.AllWindows = {hidden};
+    KillModel dialog = Open(KillerMode::AllWindows);
+    dialog.Checked = {true};
+    dialog.BtnCloseClick();
+    EXPECT_EQ(dialog.ListPro[0], "Handle=" + EightHexDigits(hidden) + "  ClassName=Tool   Title=box");
+    sim.windows.RunPendingShows();
+    EXPECT_TRUE(sim.windows.IsVisible(hidden));
+}
+
 TEST_F(Killer, SelectAllTogglesByItsCaption) {
     KillModel dialog = Open(KillerMode::Processes);
     dialog.FlatButton2Click();

@@ -51,9 +51,17 @@ bool SimWindows::IsVisible(WindowHandle window) {
 
 void SimWindows::Show(WindowHandle window) {
     if (SimWindow* w = Find(window)) {
-        w->visible = true;
         ++showCalls;
+        if (showsWait) pendingShows_.push_back(window);
+        else w->visible = true;
     }
+}
+
+void SimWindows::RunPendingShows() {
+    for (auto window : pendingShows_) {
+        if (SimWindow* w = Find(window)) w->visible = true;
+    }
+    pendingShows_.clear();
 }
 
 void SimWindows::Hide(WindowHandle window) {

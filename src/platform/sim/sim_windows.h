@@ -48,6 +48,10 @@ public:
     ProcessId OwnerProcess(WindowHandle window) override;
 
     WindowHandle foreground = kNoWindow;
+    // Like showing another program's window on Windows: the request is
+    // queued and takes effect when that program next runs (RunPendingShows).
+    bool showsWait = false;
+    void RunPendingShows();
     int showCalls = 0;
     int hideCalls = 0;
     std::vector<WindowHandle> closeRequests;
@@ -57,6 +61,7 @@ public:
     void Rehandle(WindowHandle from, WindowHandle to);
 
 private:
+    std::vector<WindowHandle> pendingShows_;
     std::vector<SimWindow> windows_;  // Z order
     std::unordered_map<WindowHandle, std::size_t> index_;  // live windows only
     WindowHandle next_ = 0x1000;

@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include <atomic>
 #include <system_error>
 #include <thread>
 
@@ -30,13 +31,38 @@ void BroadcastWallpaperChange() {
 // The broadcast runs on a thread of its own so that even a few slow windows
 // cost the caller nothing. WM_SETTINGCHANGE carries a string, so the system
 // refuses to send it asynchronously (SendNotifyMessage fails with
-// ERROR_MESSAGE_SYNC_ONLY). The thread touches nothing but static data, so it
-// may outlive this object.
+// ERROR_MESSAGE_SYNC_ONLY). One broadcast at a time: fast switching would
+// otherwise pile up threads (each holds a whole stack under Wine), and
+// requests made while one runs are folded into one more broadcast. The
+// thread touches nothing but these atomics, so it may outlive its caller.
+struct Announcements {
+    std::atomic<bool> running{false};
+    std::atomic<bool> wanted{false};
+};
+
+Announcements& PendingAnnouncements() {
+    static Announcements announcements;
+    return announcements;
+}
+
+void BroadcastWhileWanted() {
+    Announcements& a = PendingAnnouncements();
+    do {
+        while (a.wanted.exchange(false)) BroadcastWallpaperChange();
+        a.running.store(false);
+        // A request that came after the last broadcast but before the store
+        // above found the flag still set and left the work to this thread.
+    } while (a.wanted.load() && !a.running.exchange(true));
+}
+
 void AnnounceWallpaperChange() {
+    Announcements& a = PendingAnnouncements();
+    a.wanted.store(true);
+    if (a.running.exchange(true)) return;
     try {
-        std::thread(BroadcastWallpaperChange).detach();
+        std::thread(BroadcastWhileWanted).detach();
     } catch (const std::system_error&) {
-        BroadcastWallpaperChange();
+        BroadcastWhileWanted();
     }
 }
 

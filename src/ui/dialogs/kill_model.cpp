@@ -101,10 +101,20 @@ void KillModel::CloseTicked() {
 
 void KillModel::ShowTicked() {
     const auto& list = state_.AllWindows;
+    std::vector<std::size_t> shown;
     for (std::size_t row = ListPro.size(); row-- > 0;) {
-        if (Ticked(row) && row < list.size() && !windows_.IsVisible(list[row])) windows_.Show(list[row]);
+        if (!Ticked(row) || row >= list.size() || windows_.IsVisible(list[row])) continue;
+        windows_.Show(list[row]);
+        shown.push_back(row);
     }
     List();
+    // Windows of other programs are shown without waiting for them, so the
+    // listing may still find them hidden: the rows just shown lose the mark.
+    const std::string mark = "  [Hide]";
+    for (const std::size_t row : shown) {
+        std::string& text = ListPro[row];
+        if (text.ends_with(mark)) text.erase(text.size() - mark.size());
+    }
 }
 
 void KillModel::DeleteRow(std::size_t row) {
