@@ -55,6 +55,12 @@ void StandInWindows::Serve(int count, HANDLE ready) {
                                            kLeft + k * kStep, kTop, kWidth, kHeight, nullptr, nullptr, instance,
                                            nullptr));
     }
+    if (!windows_.empty()) {
+        RECT client{};
+        GetClientRect(windows_.front(), &client);
+        textField_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0, 0, client.right,
+                                     client.bottom, windows_.front(), nullptr, instance, nullptr);
+    }
     // The message queue exists once a window does: the quit message can come.
     SetEvent(ready);
     MSG message{};

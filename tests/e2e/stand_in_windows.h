@@ -13,6 +13,7 @@ namespace vesk::e2e {
 // changes only when its thread handles the request.
 class StandInWindows {
 public:
+    // The first window carries a text field over its whole client area.
     explicit StandInWindows(int count);
     ~StandInWindows();
     StandInWindows(const StandInWindows&) = delete;
@@ -20,6 +21,7 @@ public:
 
     const std::vector<HWND>& windows() const { return windows_; }
     HWND desktopIcons() const { return desktopIcons_; }
+    HWND textField() const { return textField_; }
     // Makes one of them the foreground window, as a click on it would.
     void Activate(HWND window) const;
 
@@ -29,6 +31,7 @@ private:
     std::vector<HWND> windows_;
     HWND desktopIcons_ = nullptr;
     HWND iconsOwner_ = nullptr;
+    HWND textField_ = nullptr;
     DWORD threadId_ = 0;
     std::thread thread_;
 };
