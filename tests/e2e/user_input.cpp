@@ -1,6 +1,6 @@
 #include "user_input.h"
 
-#include <vector>
+#include <iterator>
 
 namespace vesk::e2e {
 namespace {
@@ -38,6 +38,21 @@ INPUT Mouse(DWORD flags, LONG x = 0, LONG y = 0) {
     return input;
 }
 
+// Absolute positions run from 0 to 65535 across the primary screen.
+INPUT MouseAt(DWORD flags, POINT screen) {
+    return Mouse(flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
+                 MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1),
+                 MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1));
+}
+
+// The button events carry the position too: one sent alone would land
+// wherever Wine's late report of an older position has put the pointer.
+void PressMouseButton(POINT screen, WORD button, bool down) {
+    const DWORD flags = button == VK_LBUTTON ? (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP)
+                                             : (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP);
+    Send(MouseAt(flags, screen));
+}
+
 }  // namespace
 
 void PressKey(WORD key, std::initializer_list<WORD> modifiers) {
@@ -59,13 +74,6 @@ void TypeText(const std::wstring& text) {
     }
 }
 
-// Absolute positions run from 0 to 65535 across the primary screen.
-INPUT MouseAt(DWORD flags, POINT screen) {
-    return Mouse(flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
-                 MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1),
-                 MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1));
-}
-
 void MoveMouseTo(POINT screen) {
     Send(MouseAt(0, screen));
     // Wine moves the X pointer after the injected move and then reports the
@@ -78,14 +86,6 @@ void MoveMouseTo(POINT screen) {
         steady = (at.x == screen.x && at.y == screen.y) ? steady + kPollMs : 0;
         Sleep(kPollMs);
     }
-}
-
-// The button events carry the position too: one sent alone would land
-// wherever Wine's late report of an older position has put the pointer.
-void PressMouseButton(POINT screen, WORD button, bool down) {
-    const DWORD flags = button == VK_LBUTTON ? (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP)
-                                             : (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP);
-    Send(MouseAt(flags, screen));
 }
 
 void ClickAt(POINT screen, WORD button) {

@@ -18,9 +18,6 @@ void TypeText(const std::wstring& text);
 // there (VK_LBUTTON or VK_RBUTTON).
 void ClickAt(POINT screen, WORD button = VK_LBUTTON);
 void MoveMouseTo(POINT screen);
-// Presses (down) or releases a mouse button (VK_LBUTTON or VK_RBUTTON) at
-// the screen position.
-void PressMouseButton(POINT screen, WORD button, bool down);
 // Waits (up to a few seconds) for the window to have the focus, then a
 // little longer: when the focus moves, Wine re-reads the keyboard state from
 // X, and modifiers injected before that would count as released again.

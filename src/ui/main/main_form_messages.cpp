@@ -116,9 +116,9 @@ LRESULT MainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
 bool MainForm::HandleMouse(UINT message, WPARAM wParam) {
     // Without a skin there is no panel to act on; once closing, nothing is.
     if (firstShow_ || window_ == nullptr) return false;
-    // From the message's screen position and where the window is now: the
-    // client position in lParam was taken against the window's position
-    // when the message was queued, which a drag has changed since.
+    // The client position in lParam was taken against where the window was
+    // when the message was queued, which a drag may have changed since: the
+    // message's screen position is taken against where the window is now.
     const DWORD screen = GetMessagePos();
     POINT client{GET_X_LPARAM(screen), GET_Y_LPARAM(screen)};
     ScreenToClient(window_, &client);
@@ -132,9 +132,13 @@ bool MainForm::HandleMouse(UINT message, WPARAM wParam) {
         }
         const auto moved = panel_.MouseMove(p, (wParam & MK_LBUTTON) != 0);
         if (moved.windowMovedBy) {
-            RECT at{};
-            GetWindowRect(window_, &at);
-            SetWindowPos(window_, nullptr, at.left + moved.windowMovedBy->x, at.top + moved.windowMovedBy->y, 0, 0,
+            // The grabbed point goes under the pointer where it is now. Wine
+            // delivers moves late and updates the window's position late
+            // too, so steps added up from both would overshoot.
+            const Point origin = panel_.DragOrigin();
+            POINT pointer{};
+            GetCursorPos(&pointer);
+            SetWindowPos(window_, nullptr, pointer.x - origin.x, pointer.y - origin.y, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
         if (moved.redraw) RedrawAll();
