@@ -1,22 +1,12 @@
 #include "engine/main_commands.h"
 
 #include "engine/appearance.h"
+#include "engine/hotkey_gate.h"
 #include "engine/hotkeys.h"
 #include "engine/system_actions.h"
 
 namespace vesk::engine {
 namespace {
-
-class GateClosed {
-public:
-    explicit GateClosed(TControlDesktop& state) : state_(state) { state_.HotkeyGate = false; }
-    ~GateClosed() { state_.HotkeyGate = true; }
-    GateClosed(const GateClosed&) = delete;
-    GateClosed& operator=(const GateClosed&) = delete;
-
-private:
-    TControlDesktop& state_;
-};
 
 constexpr const char* kHelpFile = "Vesk.CHM";
 constexpr const char* kHelpWindowTitle = "Vesk Help";

@@ -1,23 +1,15 @@
 #include "recorder/recorder.h"
 
+#include "engine/hotkey_gate.h"
+
 namespace vesk::recorder {
+using engine::GateClosed;
+
 namespace {
 
 constexpr const char* kStopFirst = "Please Stop Recording first!";
 constexpr const char* kHint =
     "Click This Button or Press HotKey to Start\r\nAfter closing this dialog. HotKey See[Options]";
-
-// Closes the hotkey gate for the length of a command.
-class GateClosed {
-public:
-    explicit GateClosed(engine::TControlDesktop& state) : state_(state) { state_.HotkeyGate = false; }
-    ~GateClosed() { state_.HotkeyGate = true; }
-    GateClosed(const GateClosed&) = delete;
-    GateClosed& operator=(const GateClosed&) = delete;
-
-private:
-    engine::TControlDesktop& state_;
-};
 
 void Inform(engine::Prompt& prompt, const char* message) { prompt.Ask(message, false, {}); }
 
