@@ -5,14 +5,16 @@
 namespace vesk::engine {
 namespace {
 
-void HideListed(DesktopContext& c, const std::vector<WindowHandle>& list) {
+// Hides the visible windows of list, which now belong to desktop.
+void HideListed(DesktopContext& c, int desktop, const std::vector<WindowHandle>& list) {
     auto& windows = c.system.windows;
     std::vector<WindowHandle> visible;
+    visible.reserve(list.size());
     for (auto w : list) {
         if (windows.IsVisible(w)) visible.push_back(w);
     }
     // Journal first: a crash between here and the last hide must lose nothing.
-    c.journal.WillHide(visible);
+    c.journal.WillHide(desktop, visible);
     for (auto w : visible) windows.Hide(w);
 }
 
@@ -49,7 +51,6 @@ void ReleaseWindowList(DesktopContext& c, std::vector<WindowHandle>& list, bool 
         for (auto it = list.rbegin(); it != list.rend(); ++it) {
             if (windows.Exists(*it)) windows.Show(*it);
         }
-        c.journal.Shown(list);
     }
     list.clear();
 }
@@ -73,7 +74,7 @@ bool SwitchDesktop(DesktopContext& c, int target) {
     c.view.DrawSelectorOutline(current, false);
     c.view.DrawSelectorOutline(target, true);
     CollectDesktopWindows(s, windows, current);
-    HideListed(c, s.Desktop(current).WindowList);
+    HideListed(c, current, s.Desktop(current).WindowList);
     c.view.SetStatusText("Vesk " + std::to_string(target));
     ApplyShellWindow(c, s.DesktopIconsWindow, entering.ProgWnd, &DesktopView::SetIconsCommandCaption, "Hide Desk", "Show Desk");
     ApplyShellWindow(c, s.TaskbarWindow, entering.TrayWnd, &DesktopView::SetTaskbarCommandCaption, "Hide TaskBar",
@@ -84,7 +85,7 @@ bool SwitchDesktop(DesktopContext& c, int target) {
     for (auto w : entering.WindowList) {
         if (windows.Exists(w)) windows.Show(w);
     }
-    c.journal.Shown(entering.WindowList);
+    c.journal.Entered(target);
     windows.SetForeground(entering.FocusWindow);
     ApplyWallpaper(s, c.system, target);
     return true;
@@ -103,7 +104,7 @@ void MoveForegroundWindow(DesktopContext& c, int desktop) {
     const WindowHandle w = windows.Foreground();
     if (!QualifiesForDesktop(s, windows, w)) return;
     s.Desktop(desktop).WindowList.push_back(w);
-    HideListed(c, {w});
+    HideListed(c, desktop, {w});
     CollectDesktopWindows(s, windows, s.CurrentDesktop);
 }
 

@@ -27,7 +27,7 @@ bool QualifiesForDesktop(const TControlDesktop& state, platform::WindowManager& 
 void CollectDesktopWindows(TControlDesktop& state, platform::WindowManager& windows, int desktop);
 
 // Empties a list, last entry first, showing each window that still exists
-// when showWindows is set.
+// when showWindows is set. The journal of hidden windows is the caller's.
 void ReleaseWindowList(DesktopContext& context, std::vector<WindowHandle>& list, bool showWindows);
 
 // Every top-level window but the program's own two, visible or not.

@@ -1,8 +1,8 @@
 #include "engine/hidden_windows.h"
 
 #include <algorithm>
-#include <charconv>
-#include <sstream>
+#include <cstring>
+#include <unordered_set>
 
 #include "engine/registry_names.h"
 
@@ -11,37 +11,46 @@ namespace {
 
 using platform::RegistryRoot;
 
-// One line per window: handle and process in decimal, then the class name,
-// which may hold spaces.
-// Written on every switch, so built without streams.
-std::string Format(const std::vector<HiddenWindowJournal::Entry>& entries) {
-    std::string out;
-    out.reserve(entries.size() * 48);
-    char number[24];
-    for (const auto& e : entries) {
-        out.append(number, std::to_chars(number, number + sizeof number, e.handle).ptr);
-        out += ' ';
-        out.append(number, std::to_chars(number, number + sizeof number, e.process).ptr);
-        out += ' ';
-        out += e.className;
-        out += '\n';
-    }
-    return out;
+std::string ValueName(int desktop) { return reg::kHiddenWindowsValue + std::to_string(desktop); }
+
+template <typename Word>
+Word Load(const char* bytes) {
+    Word word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
 }
 
-std::vector<HiddenWindowJournal::Entry> Parse(const std::string& text) {
-    std::vector<HiddenWindowJournal::Entry> entries;
-    std::istringstream lines(text);
-    std::string line;
-    while (std::getline(lines, line)) {
-        std::istringstream in(line);
-        HiddenWindowJournal::Entry e;
-        if (!(in >> e.handle >> e.process)) continue;  // a damaged line is skipped
-        in.get();
-        std::getline(in, e.className);
-        entries.push_back(std::move(e));
+// A reused handle must also match the process to be shown, so a 32-bit hash
+// of the class is enough to tell another window apart. It runs for every
+// window of every switch, so it reads whole words, the last one overlapping
+// the one before (copying a short tail byte by byte stalls the next load).
+std::uint32_t ClassHash(std::string_view className) {
+    constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15u;
+    const auto mix = [&](std::uint64_t hash, std::uint64_t word) {
+        hash = (hash ^ word) * kMultiplier;
+        return hash ^ (hash >> 29);
+    };
+    const char* at = className.data();
+    std::size_t left = className.size();
+    std::uint64_t hash = left * kMultiplier;
+    if (left >= 8) {
+        for (; left > 8; at += 8, left -= 8) hash = mix(hash, Load<std::uint64_t>(at));
+        hash = mix(hash, Load<std::uint64_t>(className.data() + className.size() - 8));
+    } else if (left >= 4) {
+        hash = mix(hash, std::uint64_t{Load<std::uint32_t>(at)} << 32 | Load<std::uint32_t>(at + left - 4));
+    } else if (left > 0) {
+        const auto byte = [&](std::size_t i) { return std::uint64_t{static_cast<unsigned char>(at[i])}; };
+        hash = mix(hash, byte(0) << 16 | byte(left / 2) << 8 | byte(left - 1));
     }
-    return entries;
+    return static_cast<std::uint32_t>(hash ^ (hash >> 32));
+}
+
+void Put(char* record, const HiddenWindowJournal::Entry& e) {
+    const std::uint64_t handle = e.handle;
+    const std::uint32_t process = e.process;
+    std::memcpy(record, &handle, 8);
+    std::memcpy(record + 8, &process, 4);
+    std::memcpy(record + 12, &e.classHash, 4);
 }
 
 }  // namespace
@@ -49,55 +58,89 @@ std::vector<HiddenWindowJournal::Entry> Parse(const std::string& text) {
 HiddenWindowJournal::HiddenWindowJournal(platform::Registry& registry, platform::WindowManager& windows)
     : registry_(registry), windows_(windows) {}
 
-void HiddenWindowJournal::WillHide(const std::vector<platform::WindowHandle>& handles) {
-    bool added = false;
-    for (auto handle : handles) {
-        if (known_.count(handle) || !windows_.Exists(handle)) continue;
-        known_.insert(handle);
-        entries_.push_back({handle, windows_.OwnerProcess(handle), windows_.ClassName(handle)});
-        added = true;
+std::vector<HiddenWindowJournal::Entry> HiddenWindowJournal::Decode(std::string_view records) {
+    std::vector<Entry> entries(records.size() / kRecordBytes);
+    const char* record = records.data();
+    for (Entry& e : entries) {
+        std::uint64_t handle = 0;
+        std::uint32_t process = 0;
+        std::memcpy(&handle, record, 8);
+        std::memcpy(&process, record + 8, 4);
+        std::memcpy(&e.classHash, record + 12, 4);
+        e.handle = static_cast<platform::WindowHandle>(handle);
+        e.process = process;
+        record += kRecordBytes;
     }
-    if (added) Write();
+    return entries;
+}
+
+void HiddenWindowJournal::WillHide(int desktop, const std::vector<platform::WindowHandle>& handles) {
+    std::string& records = Slot(desktop).records;
+    const std::size_t before = records.size();
+    records.resize(before + handles.size() * kRecordBytes);
+    char* at = records.data() + before;
+    for (auto handle : handles) {
+        if (!windows_.Exists(handle)) continue;
+        Put(at, {handle, windows_.OwnerProcess(handle), ClassHash(windows_.ClassName(handle))});
+        at += kRecordBytes;
+    }
+    records.resize(static_cast<std::size_t>(at - records.data()));
+    if (records.size() != before) Write(desktop);
+}
+
+void HiddenWindowJournal::Entered(int desktop) {
+    Slot(desktop).records.clear();
+    Write(desktop);
 }
 
 void HiddenWindowJournal::Shown(const std::vector<platform::WindowHandle>& handles) {
-    bool removed = false;
-    for (auto handle : handles) removed |= known_.erase(handle) != 0;
-    if (!removed) return;
-    std::erase_if(entries_, [&](const Entry& e) { return !known_.count(e.handle); });
-    // Not written here: a window shown again but still in the stored journal
-    // is skipped at the next start because it is visible, so the store can
-    // wait for the next hide or the exit, which write it anyway.
+    const std::unordered_set<platform::WindowHandle> shown(handles.begin(), handles.end());
+    for (int desktop = 1; desktop <= kDesktopCount; ++desktop) {
+        std::string& records = Slot(desktop).records;
+        std::string kept;
+        for (const Entry& e : Decode(records)) {
+            if (shown.count(e.handle)) continue;
+            kept.resize(kept.size() + kRecordBytes);
+            Put(kept.data() + kept.size() - kRecordBytes, e);
+        }
+        if (kept.size() == records.size()) continue;
+        records = std::move(kept);
+        Write(desktop);
+    }
 }
 
 void HiddenWindowJournal::Clear() {
-    entries_.clear();
-    known_.clear();
-    Write();
+    for (int desktop = 1; desktop <= kDesktopCount; ++desktop) Entered(desktop);
 }
 
 int HiddenWindowJournal::RestoreEarlierRun() {
     int shown = 0;
-    for (const Entry& e : Read()) {
-        if (!windows_.Exists(e.handle) || windows_.IsVisible(e.handle)) continue;
-        if (windows_.OwnerProcess(e.handle) != e.process || windows_.ClassName(e.handle) != e.className) continue;
-        windows_.Show(e.handle);
-        ++shown;
+    if (auto key = registry_.OpenKey(RegistryRoot::CurrentUser, reg::kRecoveryKey, false)) {
+        for (int desktop = 1; desktop <= kDesktopCount; ++desktop) {
+            // A window listed on two desktops is shown once: the second time
+            // it is visible already.
+            for (const Entry& e : Decode(key->ReadBinary(ValueName(desktop)).value_or(""))) {
+                if (!windows_.Exists(e.handle) || windows_.IsVisible(e.handle)) continue;
+                if (windows_.OwnerProcess(e.handle) != e.process || ClassHash(windows_.ClassName(e.handle)) != e.classHash) {
+                    continue;
+                }
+                windows_.Show(e.handle);
+                ++shown;
+            }
+            Slot(desktop).stored = true;
+        }
     }
     Clear();
     return shown;
 }
 
-void HiddenWindowJournal::Write() {
+// A desktop with nothing stored and nothing to store costs no registry call.
+void HiddenWindowJournal::Write(int desktop) {
+    DesktopEntries& slot = Slot(desktop);
+    if (slot.records.empty() && !slot.stored) return;
     if (auto key = registry_.OpenKey(RegistryRoot::CurrentUser, reg::kRecoveryKey, true)) {
-        key->WriteString(reg::kHiddenWindowsValue, Format(entries_));
+        if (key->WriteBinary(ValueName(desktop), slot.records)) slot.stored = !slot.records.empty();
     }
-}
-
-std::vector<HiddenWindowJournal::Entry> HiddenWindowJournal::Read() {
-    auto key = registry_.OpenKey(RegistryRoot::CurrentUser, reg::kRecoveryKey, false);
-    if (!key) return {};
-    return Parse(key->ReadString(reg::kHiddenWindowsValue).value_or(""));
 }
 
 }  // namespace vesk::engine

@@ -1,26 +1,38 @@
 #pragma once
+#include <array>
+#include <cstdint>
 #include <string>
-#include <unordered_set>
+#include <string_view>
 #include <vector>
 
+#include "engine/control_desktop.h"
 #include "platform/registry.h"
 #include "platform/window_manager.h"
 
 namespace vesk::engine {
 
 // The windows this program has hidden and owes back to the user, kept in the
-// registry of the current user (HKCU\Software\Vesk\Recovery, value
-// "HiddenWindows"), apart from the settings. It is written before windows are
-// hidden, so a crash or a kill in the middle of a switch loses none of them;
-// the next start shows them again.
+// registry of the current user under HKCU\Software\Vesk\Recovery, apart from
+// the settings: one binary value per desktop, "HiddenWindows1" to
+// "HiddenWindows9", of 16-byte records (window handle: 8 bytes, process id:
+// 4, hash of the class name: 4; this machine's byte order, since only this
+// program on this machine reads them back). A desktop's value is written
+// before its windows are hidden, so a crash or a kill in the middle of a
+// switch loses none of them; the next start shows them again. One value per
+// desktop and fixed records keep a switch's cost to the bytes of what it
+// hides: the journal is written on every switch.
 class HiddenWindowJournal {
 public:
     HiddenWindowJournal(platform::Registry& registry, platform::WindowManager& windows);
 
-    // Call before hiding: records the windows with their process and class,
-    // since a handle alone may be reused by another window later.
-    void WillHide(const std::vector<platform::WindowHandle>& handles);
-    // Forgets windows shown again; stored with the next change.
+    // Call before hiding windows that now belong to desktop (1..9, not the
+    // one on screen): records them with their process and class, since a
+    // handle alone may be reused by another window later.
+    void WillHide(int desktop, const std::vector<platform::WindowHandle>& handles);
+    // A switch has shown every window of desktop: its entries are settled.
+    void Entered(int desktop);
+    // Windows shown one at a time (the move dialog), whichever desktop's
+    // entries hold them.
     void Shown(const std::vector<platform::WindowHandle>& handles);
     // The normal exit: every window has been given back.
     void Clear();
@@ -33,18 +45,25 @@ public:
     struct Entry {
         platform::WindowHandle handle = 0;
         platform::ProcessId process = 0;
-        std::string className;
+        std::uint32_t classHash = 0;
     };
-    const std::vector<Entry>& entries() const { return entries_; }
+    static constexpr std::size_t kRecordBytes = 16;
+    // The whole records of a stored value; a cut-off last one is ignored.
+    static std::vector<Entry> Decode(std::string_view records);
+    std::vector<Entry> entries(int desktop) const { return Decode(Slot(desktop).records); }
 
 private:
-    void Write();
-    std::vector<Entry> Read();
+    struct DesktopEntries {
+        std::string records;
+        bool stored = false;  // the registry holds records for this desktop
+    };
+    DesktopEntries& Slot(int desktop) { return desktops_.at(static_cast<std::size_t>(desktop - 1)); }
+    const DesktopEntries& Slot(int desktop) const { return desktops_.at(static_cast<std::size_t>(desktop - 1)); }
+    void Write(int desktop);
 
     platform::Registry& registry_;
     platform::WindowManager& windows_;
-    std::vector<Entry> entries_;
-    std::unordered_set<platform::WindowHandle> known_;  // the handles of entries_
+    std::array<DesktopEntries, kDesktopCount> desktops_;
 };
 
 }  // namespace vesk::engine

@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vesk::platform {
 
@@ -16,9 +17,12 @@ public:
     virtual ~RegistryKey() = default;
     virtual std::optional<std::uint32_t> ReadDword(const std::string& name) = 0;
     virtual std::optional<std::string> ReadString(const std::string& name) = 0;
+    // Raw bytes (REG_BINARY), held in a string.
+    virtual std::optional<std::string> ReadBinary(const std::string& name) = 0;
     // false when the write was refused (no rights); callers may ignore it.
     virtual bool WriteDword(const std::string& name, std::uint32_t value) = 0;
     virtual bool WriteString(const std::string& name, const std::string& value) = 0;
+    virtual bool WriteBinary(const std::string& name, std::string_view bytes) = 0;
 };
 
 class Registry {

@@ -99,5 +99,22 @@ TEST_F(DesktopSwitchTest, ExitGivesBackTheWindowsOfEveryDesktop) {
     EXPECT_TRUE(StoredDword(kCommonKey, L"DesktopNum", 9)) << "the settings were not written at exit";
 }
 
+TEST_F(DesktopSwitchTest, WindowsHiddenWhenVeskIsKilledComeBackAtItsNextStart) {
+    ASSERT_TRUE(Start(3));
+    windows_->Activate(windows()[0]);
+    PressKey(Numpad(4), {VK_CONTROL, VK_MENU});
+    ASSERT_TRUE(WaitUntilHidden(windows()[0]));
+    PressKey(Numpad(2), {VK_CONTROL});
+    ASSERT_TRUE(WaitUntilAllHidden(windows()));
+
+    vesk_.reset();  // killed: no exit code runs
+    Sleep(300);
+    EXPECT_TRUE(NoneVisible(windows())) << "the windows came back before the next start";
+
+    ASSERT_TRUE(StartVesk());
+    EXPECT_TRUE(WaitUntilAllVisible(windows())) << "the moved window and desktop 1's were not given back";
+    EXPECT_TRUE(ExitVesk());
+}
+
 }  // namespace
 }  // namespace vesk::e2e

@@ -31,6 +31,10 @@ void DesktopTest::TearDown() {
 
 bool DesktopTest::Start(int windowCount) {
     windows_.emplace(windowCount);
+    return StartVesk();
+}
+
+bool DesktopTest::StartVesk() {
     vesk_.emplace();
     if (!vesk_->started()) return false;
     main_ = vesk_->WaitForMainWindow(kStartTimeout);

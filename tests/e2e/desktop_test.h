@@ -24,6 +24,9 @@ protected:
     // Puts `windowCount` stand-in windows on the screen and starts Vesk;
     // returns once its main window is visible (false when it never was).
     bool Start(int windowCount);
+    // Starts Vesk again over the stand-in windows there are (ending a copy
+    // still running, as a kill would).
+    bool StartVesk();
     // The prompt of Vesk (its question and message box), other than
     // `besides` (an earlier prompt still open); nullptr when none opens in
     // time.

@@ -29,6 +29,16 @@ protected:
     }
     bool Switch(int target) { return SwitchDesktop(context, target); }
     bool Visible(WindowHandle w) { return sim.windows.IsVisible(w); }
+    // The handles stored for a desktop; nullopt when nothing was ever written.
+    std::optional<Handles> StoredJournal(int desktop) {
+        const auto value = sim.registry.Get(platform::RegistryRoot::CurrentUser, reg::kRecoveryKey,
+                                            "HiddenWindows" + std::to_string(desktop));
+        if (!value) return std::nullopt;
+        EXPECT_EQ(value->type, platform::sim::ValueType::Binary);
+        Handles handles;
+        for (const auto& e : HiddenWindowJournal::Decode(value->text)) handles.push_back(e.handle);
+        return handles;
+    }
 
     SimSystem sim;
     platform::Services services = sim.services();
@@ -153,23 +163,46 @@ TEST_F(Switching, RestoreGivesEveryWindowBackAndClearsTheJournal) {
     EXPECT_FALSE(Visible(hiddenTool));
     EXPECT_EQ(sim.shell.wallpaperCalls.back(), "C:\\start.bmp");
     EXPECT_EQ(sim.sound.volume, 0xC4C4C4C4u);
-    EXPECT_TRUE(journal.entries().empty());
-    EXPECT_EQ(sim.registry.Get(platform::RegistryRoot::CurrentUser, reg::kRecoveryKey, "HiddenWindows")->text, "");
+    for (int desktop : {1, 2}) {
+        EXPECT_TRUE(journal.entries(desktop).empty());
+        EXPECT_EQ(StoredJournal(desktop), Handles{});
+    }
+}
+
+TEST_F(Switching, EachDesktopStoresWhatItsSwitchHidUntilItIsEnteredAgain) {
+    ASSERT_TRUE(Switch(2));
+    EXPECT_EQ(StoredJournal(1), (Handles{editor, browser}));
+    EXPECT_EQ(StoredJournal(2), std::nullopt) << "nothing was owed for desktop 2, nothing written";
+    const auto mail = sim.windows.Create("Mail", "inbox", true, 300);
+    ASSERT_TRUE(Switch(1));
+    EXPECT_EQ(StoredJournal(1), Handles{}) << "shown again, so no longer owed";
+    EXPECT_EQ(StoredJournal(2), Handles{mail});
+
+    sim.windows.foreground = editor;
+    MoveForegroundWindow(context, 3);
+    EXPECT_EQ(StoredJournal(3), Handles{editor}) << "a moved window is owed by the desktop it went to";
+    HiddenWindowJournal nextRun(sim.registry, sim.windows);
+    EXPECT_EQ(nextRun.RestoreEarlierRun(), 2);
+    EXPECT_TRUE(Visible(editor) && Visible(mail));
 }
 
 TEST_F(Switching, WindowsHiddenByAKilledRunComeBackAtTheNextStart) {
+    const auto mail = sim.windows.Create("Mail", "inbox");
+    CollectDesktopWindows(state, sim.windows, 1);
     ASSERT_TRUE(Switch(2));
-    EXPECT_EQ(journal.entries().size(), 2u);
-    // The program dies here. Meanwhile the browser closes and its handle is
-    // reused by a hidden window of another program, which must stay hidden.
+    EXPECT_EQ(journal.entries(1).size(), 3u);
+    // The program dies here. Meanwhile the browser and the editor close and
+    // their handles are reused by hidden windows, of another program and of
+    // the editor's own, which must stay hidden.
     sim.windows.Destroy(browser);
-    const auto reused = sim.windows.Create("Other", "secret", false, 777);
-    sim.windows.Rehandle(reused, browser);
+    sim.windows.Rehandle(sim.windows.Create("Other", "secret", false, 777), browser);
+    sim.windows.Destroy(editor);
+    sim.windows.Rehandle(sim.windows.Create("Tooltip", "", false, sim.windows.OwnerProcess(mail)), editor);
 
     HiddenWindowJournal nextRun(sim.registry, sim.windows);
     EXPECT_EQ(nextRun.RestoreEarlierRun(), 1);
-    EXPECT_TRUE(Visible(editor));
-    EXPECT_FALSE(Visible(browser));
+    EXPECT_TRUE(Visible(mail));
+    EXPECT_FALSE(Visible(browser) || Visible(editor));
     HiddenWindowJournal thirdRun(sim.registry, sim.windows);
     EXPECT_EQ(thirdRun.RestoreEarlierRun(), 0) << "the journal was emptied";
 }

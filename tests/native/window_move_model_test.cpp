@@ -36,7 +36,9 @@ protected:
     }
     Handles Journal() const {
         Handles handles;
-        for (const auto& e : journal.entries()) handles.push_back(e.handle);
+        for (int desktop = 1; desktop <= engine::kDesktopCount; ++desktop) {
+            for (const auto& e : journal.entries(desktop)) handles.push_back(e.handle);
+        }
         return handles;
     }
 

@@ -49,6 +49,9 @@ TEST_F(RegistryTest, ValuesRoundTripThroughANewHandle) {
         EXPECT_TRUE(key->WriteString("Text", text));
         EXPECT_TRUE(key->WriteString("Empty", ""));
         EXPECT_TRUE(key->WriteString("Long", longText));
+        EXPECT_TRUE(key->WriteBinary("Bytes", std::string("\0\xff\x01\0", 4)));
+        EXPECT_TRUE(key->WriteBinary("LongBytes", longText));
+        EXPECT_TRUE(key->WriteBinary("NoBytes", ""));
     }
     auto key = registry.OpenKey(RegistryRoot::CurrentUser, kTestKeyUtf8, false);
     ASSERT_NE(key, nullptr);
@@ -58,6 +61,10 @@ TEST_F(RegistryTest, ValuesRoundTripThroughANewHandle) {
     EXPECT_EQ(key->ReadString("Long"), longText);
     EXPECT_EQ(key->ReadString("Absent"), std::nullopt);
     EXPECT_EQ(key->ReadDword("Absent"), std::nullopt);
+    EXPECT_EQ(key->ReadBinary("Bytes"), std::string("\0\xff\x01\0", 4)) << "NULs are data";
+    EXPECT_EQ(key->ReadBinary("LongBytes"), longText);
+    EXPECT_EQ(key->ReadBinary("NoBytes"), "");
+    EXPECT_EQ(key->ReadBinary("Absent"), std::nullopt);
 
     // Stored as UTF-16, so other programs see the same text.
     wchar_t stored[32] = {};
@@ -89,6 +96,9 @@ TEST_F(RegistryTest, ValueOfAnotherTypeReadsAsAbsent) {
     EXPECT_EQ(key->ReadString("Number"), std::nullopt);
     EXPECT_EQ(key->ReadString("Binary"), std::nullopt);
     EXPECT_EQ(key->ReadString("Multi"), std::nullopt);
+    EXPECT_EQ(key->ReadBinary("Text"), std::nullopt);
+    EXPECT_EQ(key->ReadBinary("Number"), std::nullopt);
+    EXPECT_EQ(key->ReadBinary("FourBytes"), std::string("\x07\0\0\0", 4));
     EXPECT_EQ(key->ReadDword("Number"), 7u);
     EXPECT_EQ(key->ReadString("Text"), "7");
     EXPECT_EQ(key->ReadString("Expand"), "%SystemRoot%\\sea.bmp") << "read unexpanded";

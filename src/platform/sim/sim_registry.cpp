@@ -18,11 +18,19 @@ public:
         if (!v || v->type != ValueType::String) return std::nullopt;
         return v->text;
     }
+    std::optional<std::string> ReadBinary(const std::string& name) override {
+        const SimValue* v = Find(name);
+        if (!v || v->type != ValueType::Binary) return std::nullopt;
+        return v->text;
+    }
     bool WriteDword(const std::string& name, std::uint32_t value) override {
         return Write({name, ValueType::Dword, value, {}});
     }
     bool WriteString(const std::string& name, const std::string& value) override {
         return Write({name, ValueType::String, 0, value});
+    }
+    bool WriteBinary(const std::string& name, std::string_view bytes) override {
+        return Write({name, ValueType::Binary, 0, std::string(bytes)});
     }
 
 private:

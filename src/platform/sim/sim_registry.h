@@ -15,7 +15,7 @@ struct SimValue {
     std::string name;  // as created: names keep their first spelling
     ValueType type = ValueType::Dword;
     std::uint32_t dword = 0;
-    std::string text;
+    std::string text;  // a string's text or a binary value's bytes
 };
 
 // An in-memory registry tree with typed values. Key and value names compare

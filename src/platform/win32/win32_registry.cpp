@@ -59,6 +59,31 @@ public:
         return std::nullopt;
     }
 
+    std::optional<std::string> ReadBinary(const std::string& name) override {
+        const std::wstring wideName = Widen(name);
+        DWORD type = REG_NONE;
+        DWORD size = 0;
+        if (RegQueryValueExW(key_.get(), wideName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
+            return std::nullopt;
+        }
+        // The value may grow between the size query and the read; retry then.
+        for (int attempt = 0; attempt < 4; ++attempt) {
+            if (type != REG_BINARY) return std::nullopt;
+            std::string bytes(size, '\0');
+            DWORD capacity = size;
+            const LSTATUS status = RegQueryValueExW(key_.get(), wideName.c_str(), nullptr, &type,
+                                                    reinterpret_cast<BYTE*>(bytes.data()), &capacity);
+            if (status == ERROR_MORE_DATA) {
+                size = capacity;
+                continue;
+            }
+            if (status != ERROR_SUCCESS || type != REG_BINARY) return std::nullopt;
+            bytes.resize(capacity);
+            return bytes;
+        }
+        return std::nullopt;
+    }
+
     bool WriteDword(const std::string& name, std::uint32_t value) override {
         const DWORD data = value;
         return RegSetValueExW(key_.get(), Widen(name).c_str(), 0, REG_DWORD,
@@ -70,6 +95,12 @@ public:
         const DWORD bytes = static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t));
         return RegSetValueExW(key_.get(), Widen(name).c_str(), 0, REG_SZ,
                               reinterpret_cast<const BYTE*>(wide.c_str()), bytes) == ERROR_SUCCESS;
+    }
+
+    bool WriteBinary(const std::string& name, std::string_view bytes) override {
+        return RegSetValueExW(key_.get(), Widen(name).c_str(), 0, REG_BINARY,
+                              reinterpret_cast<const BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size())) ==
+               ERROR_SUCCESS;
     }
 
 private:

@@ -75,7 +75,7 @@ void WindowMoveModel::BtnCopyClick(TransferKind kind) {
     }
     if (kind == TransferKind::Cut) {
         // Journalled first, so a crash before the next switch gives it back.
-        journal_.WillHide({window});
+        journal_.WillHide(target, {window});
         windows_.Hide(window);
         Remove(upper_, list, UpperSelection);
         MarkChanged(current);
