@@ -55,7 +55,6 @@ void BareRoundTripLeg(TwoDesktops& d, const std::vector<WindowHandle>& leave, co
     for (auto h : w.EnumTopLevel()) benchmark::DoNotOptimize(w.IsVisible(h));
     for (auto h : leave) benchmark::DoNotOptimize(w.IsVisible(h));
     for (auto h : leave) {
-        benchmark::DoNotOptimize(w.Exists(h));
         benchmark::DoNotOptimize(w.OwnerProcess(h));
         benchmark::DoNotOptimize(w.ClassName(h));
     }

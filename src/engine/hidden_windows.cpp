@@ -76,16 +76,15 @@ std::vector<HiddenWindowJournal::Entry> HiddenWindowJournal::Decode(std::string_
 
 void HiddenWindowJournal::WillHide(int desktop, const std::vector<platform::WindowHandle>& handles) {
     std::string& records = Slot(desktop).records;
-    const std::size_t before = records.size();
-    records.resize(before + handles.size() * kRecordBytes);
-    char* at = records.data() + before;
+    records.resize(records.size() + handles.size() * kRecordBytes);
+    char* at = records.data() + records.size() - handles.size() * kRecordBytes;
+    // A window already gone gets a record too (process 0, empty class): the
+    // next start skips it, and asking first would cost a call per window.
     for (auto handle : handles) {
-        if (!windows_.Exists(handle)) continue;
         Put(at, {handle, windows_.OwnerProcess(handle), ClassHash(windows_.ClassName(handle))});
         at += kRecordBytes;
     }
-    records.resize(static_cast<std::size_t>(at - records.data()));
-    if (records.size() != before) Write(desktop);
+    if (!handles.empty()) Write(desktop);
 }
 
 void HiddenWindowJournal::Entered(int desktop) {
