@@ -189,7 +189,7 @@ TEST_F(FlatControlsTest, EscapeClosesAnOpenListBeforeTheDialog) {
     EXPECT_EQ(result, ui::kModalCancel);
 }
 
-TEST_F(FlatControlsTest, SpinEditKeepsItsRange) {
+TEST_F(FlatControlsTest, SpinEditKeepsItsRangeAndStepsByItsIncrement) {
     dialog.spin.SetValue(-40);
     EXPECT_EQ(dialog.spin.Value(), -2);
     dialog.spin.SetText(L"");
@@ -200,6 +200,16 @@ TEST_F(FlatControlsTest, SpinEditKeepsItsRange) {
     EXPECT_EQ(dialog.spin.MinValue(), 0);
     EXPECT_EQ(dialog.spin.MaxValue(), 10);
     EXPECT_EQ(dialog.spin.Text(), L"10");
+
+    dialog.spin.SetIncrement(4);
+    const auto key = [&](WORD vk) { SendMessageW(dialog.spin.hwnd(), WM_KEYDOWN, vk, 0); };
+    key(VK_DOWN);
+    EXPECT_EQ(dialog.spin.Value(), 6);
+    key(VK_DOWN);
+    key(VK_DOWN);
+    EXPECT_EQ(dialog.spin.Value(), 0) << "stops at the lower bound";
+    key(VK_UP);
+    EXPECT_EQ(dialog.spin.Value(), 4);
 }
 
 TEST_F(FlatControlsTest, OneHoverTimerPerKindFollowsThePointer) {

@@ -131,6 +131,7 @@ void TSettingFrm::BindHandlers() {
     bindThree(CheckSaveIni, CommonCheck::RecordHint);
     bindThree(CheckHelp, CommonCheck::ShowHelp);
     bindThree(CheckHide, CommonCheck::ShowIcon);
+    SPMaxSize.SetIncrement(10);
     SPMaxSize.OnChange = [this] { Handle([this] { model_.SPMaxSizeChange(Narrow(SPMaxSize.Text())); }); };
 
     FlatButton3.OnClick = [this] { FlatButton3Click(); };

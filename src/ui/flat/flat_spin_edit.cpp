@@ -47,8 +47,9 @@ void TFlatSpinEditInteger::SetRange(int minValue, int maxValue) {
     SetValue(Value());
 }
 
-void TFlatSpinEditInteger::Step(int delta) {
-    SetValue(static_cast<int>(std::clamp<long long>(static_cast<long long>(Value()) + delta, min_, max_)));
+void TFlatSpinEditInteger::Step(int direction) {
+    const long long stepped = static_cast<long long>(Value()) + static_cast<long long>(direction) * increment_;
+    SetValue(static_cast<int>(std::clamp<long long>(stepped, min_, max_)));
 }
 
 RECT TFlatSpinEditInteger::ArrowsInWindow() const {

@@ -16,6 +16,8 @@ public:
     int Value() const;
     void SetValue(int value);
     void SetRange(int minValue, int maxValue);
+    // What one arrow click or Up/Down key adds or takes away (1 at first).
+    void SetIncrement(int increment) { increment_ = increment; }
     int MinValue() const { return min_; }
     int MaxValue() const { return max_; }
 
@@ -27,12 +29,13 @@ private:
     enum class Arrow { None, Up, Down };
     Arrow ArrowAt(POINT client) const;
     RECT ArrowsInWindow() const;
-    void Step(int delta);
+    void Step(int direction);  // +1 up, -1 down
     void StopSpinning();
     void PaintArrows();
 
     int min_;
     int max_;
+    int increment_ = 1;
     Arrow held_ = Arrow::None;
 };
 
