@@ -39,23 +39,21 @@ public:
         return *this;
     }
 
-    // Starts the script; it goes on while this thread pumps messages (a
-    // modal loop does), until destroyed. Once a step has waited too long,
-    // rescue() runs at every tick to close what is open.
-    void Start(std::function<void()> rescue) {
+    // Runs show() (which runs a modal loop) with the script going on while
+    // the loop pumps messages. Once a step has waited too long, or the
+    // dialog is still open kStepLimitMs after the last step, rescue() runs at
+    // every tick to close what is open. A last Until step that closes the
+    // dialog is done when show() returns. Returns show()'s result.
+    template <typename Show>
+    auto Run(Show show, std::function<void()> rescue) {
         rescue_ = std::move(rescue);
         stepStart_ = GetTickCount64();
         SetTimer(window_, reinterpret_cast<UINT_PTR>(this), 10, Tick);
-    }
-    // Runs show() (which runs a modal loop) with the script going on
-    // meanwhile, as Start; a dialog still open kStepLimitMs after the last
-    // step is a failure too. Returns show()'s result.
-    template <typename Show>
-    auto Run(Show show, std::function<void()> rescue) {
-        guardEnd_ = true;
-        Start(std::move(rescue));
         auto result = show();
         KillTimer(window_, reinterpret_cast<UINT_PTR>(this));
+        if (failure_.empty() && next_ + 1 == steps_.size() && steps_[next_].repeat && steps_[next_].ready()) {
+            Next(GetTickCount64());
+        }
         return result;
     }
     bool Finished() const { return next_ == steps_.size() && failure_.empty(); }
@@ -80,8 +78,7 @@ private:
 
     void Advance() {
         const ULONGLONG now = GetTickCount64();
-        const bool pending = next_ < steps_.size() || guardEnd_;
-        if (failure_.empty() && pending && now - stepStart_ > kStepLimitMs) {
+        if (failure_.empty() && now - stepStart_ > kStepLimitMs) {
             failure_ = next_ == steps_.size() ? "still open after the last step"
                                               : "timed out: " + steps_[next_].what;
         }
@@ -116,7 +113,6 @@ private:
     ULONGLONG lastAct_ = 0;
     std::string failure_;
     std::function<void()> rescue_;
-    bool guardEnd_ = false;
     bool running_ = false;
 };
 
