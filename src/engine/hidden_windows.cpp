@@ -1,6 +1,5 @@
 #include "engine/hidden_windows.h"
 
-#include <algorithm>
 #include <cstring>
 #include <unordered_set>
 
@@ -23,7 +22,8 @@ Word Load(const char* bytes) {
 // A reused handle must also match the process to be shown, so a 32-bit hash
 // of the class is enough to tell another window apart. It runs for every
 // window of every switch, so it reads whole words, the last one overlapping
-// the one before (copying a short tail byte by byte stalls the next load).
+// the one before, rather than gathering a short tail through memory (which
+// stalled the load after it and cost more than the platform calls).
 std::uint32_t ClassHash(std::string_view className) {
     constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15u;
     const auto mix = [&](std::uint64_t hash, std::uint64_t word) {
@@ -62,13 +62,9 @@ std::vector<HiddenWindowJournal::Entry> HiddenWindowJournal::Decode(std::string_
     std::vector<Entry> entries(records.size() / kRecordBytes);
     const char* record = records.data();
     for (Entry& e : entries) {
-        std::uint64_t handle = 0;
-        std::uint32_t process = 0;
-        std::memcpy(&handle, record, 8);
-        std::memcpy(&process, record + 8, 4);
-        std::memcpy(&e.classHash, record + 12, 4);
-        e.handle = static_cast<platform::WindowHandle>(handle);
-        e.process = process;
+        e.handle = static_cast<platform::WindowHandle>(Load<std::uint64_t>(record));
+        e.process = Load<std::uint32_t>(record + 8);
+        e.classHash = Load<std::uint32_t>(record + 12);
         record += kRecordBytes;
     }
     return entries;
