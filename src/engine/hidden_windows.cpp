@@ -93,10 +93,9 @@ void HiddenWindowJournal::Shown(const std::vector<platform::WindowHandle>& handl
     for (int desktop = 1; desktop <= kDesktopCount; ++desktop) {
         std::string& records = Slot(desktop).records;
         std::string kept;
-        for (const Entry& e : Decode(records)) {
-            if (shown.count(e.handle)) continue;
-            kept.resize(kept.size() + kRecordBytes);
-            Put(kept.data() + kept.size() - kRecordBytes, e);
+        for (std::size_t at = 0; at + kRecordBytes <= records.size(); at += kRecordBytes) {
+            const auto handle = static_cast<platform::WindowHandle>(Load<std::uint64_t>(records.data() + at));
+            if (!shown.count(handle)) kept.append(records, at, kRecordBytes);
         }
         if (kept.size() == records.size()) continue;
         records = std::move(kept);

@@ -25,9 +25,9 @@ class HiddenWindowJournal {
 public:
     HiddenWindowJournal(platform::Registry& registry, platform::WindowManager& windows);
 
-    // Call before hiding windows that now belong to desktop (1..9, not the
-    // one on screen): records them with their process and class, since a
-    // handle alone may be reused by another window later.
+    // Call before hiding windows that belong to desktop (1..9) from now on:
+    // records them with their process and class, since a handle alone may be
+    // reused by another window later.
     void WillHide(int desktop, const std::vector<platform::WindowHandle>& handles);
     // A switch has shown every window of desktop: its entries are settled.
     void Entered(int desktop);
