@@ -1,4 +1,5 @@
-# 32-bit Windows build: Vesk.exe and the test programs that run under Wine.
+# Windows build, PE32 (toolchain-win32.cmake) or PE32+ (toolchain-win64.cmake):
+# Vesk.exe and the test programs that run under Wine.
 set(VESK_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources to cross-build")
 # Static runtime so that the programs need only system DLLs.
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
@@ -17,6 +18,9 @@ add_library(vesk_ui STATIC ${VESK_UI_SOURCES})
 target_link_libraries(vesk_ui PUBLIC vesk_win32)
 add_executable(Vesk WIN32 src/ui/main/entry.cpp resources/vesk.rc)
 target_link_libraries(Vesk PRIVATE vesk_ui)
+# Shipped without its symbol table (more than half the file); the test
+# programs keep theirs for Wine's backtraces.
+target_link_options(Vesk PRIVATE -s)
 include(cmake/help.cmake)
 
 # GoogleTest cross-built from Debian's sources.
@@ -58,8 +62,12 @@ add_custom_command(OUTPUT ${VESK_DEFAULT_SKIN}
   DEPENDS ${VESK_HOST_SKINPACK} ${VESK_SKIN_ASSETS})
 add_custom_target(default_skin DEPENDS ${VESK_DEFAULT_SKIN})
 add_dependencies(Vesk default_skin)
+# Vesk.exe is one small resident file; the build fails when it outgrows that.
+set(VESK_EXE_SIZE_LIMIT 1048576 CACHE STRING "Largest Vesk.exe allowed, skin included, in bytes")
 add_custom_command(TARGET Vesk POST_BUILD
   COMMAND ${VESK_HOST_SKINPACK} append $<TARGET_FILE:Vesk> ${VESK_DEFAULT_SKIN}
+  COMMAND ${CMAKE_COMMAND} -DFILE=$<TARGET_FILE:Vesk> -DLIMIT=${VESK_EXE_SIZE_LIMIT}
+    -P ${CMAKE_SOURCE_DIR}/cmake/check_size.cmake
   COMMENT "Appending the built-in skin to Vesk.exe")
 
 # The Wine tests of the skin loader and wallpapers encode JPEG pictures with
@@ -68,6 +76,12 @@ add_custom_command(TARGET Vesk POST_BUILD
 target_sources(vesk_win32_tests PRIVATE tests/native/jpeg_fixture.cpp)
 target_include_directories(vesk_win32_tests PRIVATE tests/native)
 add_dependencies(vesk_win32_tests default_skin)
+# Record files made by the PE32 and the PE32+ build, read by both.
+file(GLOB VESK_WIN32_TEST_DATA CONFIGURE_DEPENDS tests/win32/data/*.RKM)
+foreach(data ${VESK_WIN32_TEST_DATA})
+  get_filename_component(name ${data} NAME)
+  configure_file(${data} ${CMAKE_BINARY_DIR}/test-data/${name} COPYONLY)
+endforeach()
 
 # Desktop switching against the bare window calls, under Wine.
 file(GLOB VESK_WINE_BENCH_SOURCES CONFIGURE_DEPENDS bench/wine/*.cpp)

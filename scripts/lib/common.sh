@@ -1,4 +1,6 @@
 # shellcheck shell=bash
+# Its variables are there for the scripts that source it:
+# shellcheck disable=SC2034
 # Shared helpers for the scripts in scripts/. Source it, don't run it.
 #
 # Everything the scripts make (dependencies, Wine prefixes, builds, logs) goes
@@ -15,21 +17,41 @@ VESK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 VESK_BUILD=${VESK_BUILD:-$VESK_ROOT/build}
 VESK_LIB=$VESK_ROOT/scripts/lib
 VESK_DEPS=$VESK_BUILD/deps
-VESK_DEPS_PREFIX=$VESK_DEPS/win32
-VESK_WINE_BASE=$VESK_BUILD/wine/base
 VESK_JOBS=${VESK_JOBS:-2}
-export VESK_DEPS_PREFIX
 
-# Debian packages the build and the Wine test runs need. wine32 is the i386
-# half; without it Debian's wine can only start 64-bit programs.
+# The two Windows flavours built from this tree: win32 is the PE32 program we
+# ship, win64 its PE32+ twin for hosts whose kernel cannot run 32-bit code.
+# Each has its own build folder (build/FLAVOUR) and cross-built libraries
+# (build/deps/FLAVOUR).
+VESK_FLAVOURS=(win32 win64)
+
+# Debian packages the build and the Wine runs need, on every host. wine64 is
+# there even where 32-bit Wine runs, so VESK_WINE_ARCH=win64 works anywhere.
 VESK_PACKAGES=(
   g++ cmake ninja-build dpkg-dev
   googletest libgtest-dev libbenchmark-dev libjpeg62-turbo-dev
-  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-tools
-  wine wine32:i386
+  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools
+  wine wine64
   xvfb xdotool imagemagick x11-utils
-  fp-utils python3
+  fp-utils python3 shellcheck
 )
+# The i386 half of Wine, only where the kernel runs 32-bit programs: on other
+# hosts it installs but every program it starts fails with "Exec format
+# error", and Debian's /usr/bin/wine would still prefer it.
+VESK_PACKAGES_IA32=(wine32:i386)
+
+# vesk_lines ARRAY COMMAND...: ARRAY gets COMMAND's output, a line an element
+# (none for no output), and the call fails when COMMAND does. `mapfile < <(…)`
+# would lose the command's status.
+vesk_lines() {
+  local -n vesk_lines_into=$1
+  local out
+  shift
+  out=$("$@") || return
+  vesk_lines_into=()
+  [ -z "$out" ] || mapfile -t vesk_lines_into <<<"$out"
+}
 
 vesk_log() { printf '==> %s\n' "$*" >&2; }
 vesk_warn() { printf 'warning: %s\n' "$*" >&2; }
@@ -44,7 +66,7 @@ vesk_elapsed() {
 
 # Run a command as root: directly when we are root, else through sudo.
 vesk_as_root() {
-  if [ "$(id -u)" -eq 0 ]; then
+  if [ "$EUID" -eq 0 ]; then
     "$@"
   else
     command -v sudo >/dev/null || vesk_die "need root for: $* (sudo not found)"
@@ -59,16 +81,28 @@ vesk_is_windows_host() {
   return 1
 }
 
-# Packages from VESK_PACKAGES that are not installed (one per line).
+# The packages this host needs, one per line.
+vesk_packages() {
+  printf '%s\n' "${VESK_PACKAGES[@]}"
+  if vesk_host_runs_ia32; then
+    printf '%s\n' "${VESK_PACKAGES_IA32[@]}"
+  fi
+}
+
+# Packages of vesk_packages that are not installed (one per line).
 vesk_missing_packages() {
-  local status
+  local list wanted status
+  list=$(vesk_packages) || return 1
+  mapfile -t wanted <<<"$list"
+  # dpkg-query exits 1 when any package named is unknown or not installed,
+  # which is exactly the case this function exists for: its status says
+  # nothing, its output says everything.
   status=$(dpkg-query -W -f='${binary:Package} ${db:Status-Abbrev}\n' \
-    "${VESK_PACKAGES[@]}" 2>/dev/null)
-  local p name
-  for p in "${VESK_PACKAGES[@]}"; do
-    name=$p
+    "${wanted[@]}" 2>/dev/null) || true
+  local p
+  for p in "${wanted[@]}"; do
     # dpkg-query prints arch-qualified names only for foreign packages.
-    if ! awk -v n="$name" -v m="${name%%:*}" \
+    if ! awk -v n="$p" -v m="${p%%:*}" \
         '($1 == n || $1 == m || $1 == m ":amd64" || $1 == m ":all") && $2 == "ii" { ok = 1 } END { exit !ok }' \
         <<<"$status"; then
       printf '%s\n' "$p"
@@ -77,14 +111,70 @@ vesk_missing_packages() {
 }
 
 vesk_have_i386() {
-  [ "$(dpkg --print-architecture)" = i386 ] ||
-    dpkg --print-foreign-architectures | grep -qx i386
+  local native foreign
+  native=$(dpkg --print-architecture) || return 1
+  [ "$native" = i386 ] && return 0
+  foreign=$(dpkg --print-foreign-architectures) || return 1
+  grep -qx i386 <<<"$foreign"
 }
 
-vesk_have_win32_deps() {
-  [ -f "$VESK_DEPS_PREFIX/lib/libjpeg.a" ] &&
-    [ -f "$VESK_DEPS_PREFIX/include/jpeglib.h" ] &&
-    [ -f "$VESK_DEPS_PREFIX/.vesk-libjpeg-turbo" ]
+# Whether this kernel runs 32-bit x86 programs. Some kernels are built or
+# booted without IA32 emulation; there every i386 program, Wine's loader
+# included, fails with "Exec format error". Asked of the kernel itself with
+# a 96-byte static ELF32 program that exits with 42 (mov eax, 1; mov ebx,
+# 42; int 0x80), since no i386 library or loader need be installed yet.
+vesk_host_runs_ia32() {
+  if [ -z "${VESK_HOST_IA32:-}" ]; then
+    local probe=$VESK_BUILD/probe/ia32-exit42 rc=0
+    mkdir -p "${probe%/*}"
+    # ELF header (52 bytes), one PT_LOAD program header (32), code (12).
+    printf '%b' \
+      '\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00' \
+      '\x02\x00\x03\x00\x01\x00\x00\x00\x54\x80\x04\x08\x34\x00\x00\x00' \
+      '\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00\x00\x00' \
+      '\x00\x00\x00\x00' \
+      '\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08\x00\x80\x04\x08' \
+      '\x60\x00\x00\x00\x60\x00\x00\x00\x05\x00\x00\x00\x00\x10\x00\x00' \
+      '\xb8\x01\x00\x00\x00\xbb\x2a\x00\x00\x00\xcd\x80' >"$probe.$$"
+    chmod +x "$probe.$$"
+    "$probe.$$" 2>/dev/null || rc=$?
+    rm -f "$probe.$$"
+    if [ "$rc" = 42 ]; then VESK_HOST_IA32=yes; else VESK_HOST_IA32=no; fi
+    export VESK_HOST_IA32
+  fi
+  [ "$VESK_HOST_IA32" = yes ]
+}
+
+# The Windows flavour the Wine runs use: VESK_WINE_ARCH when set, else win32
+# where the kernel runs 32-bit programs and win64 where it does not.
+vesk_wine_arch() {
+  case "${VESK_WINE_ARCH:-}" in
+    win64) echo win64 ;;
+    win32)
+      vesk_host_runs_ia32 ||
+        vesk_die "VESK_WINE_ARCH=win32, but this kernel cannot run 32-bit programs; use win64"
+      echo win32 ;;
+    '')
+      if vesk_host_runs_ia32; then echo win32; else echo win64; fi ;;
+    *) vesk_die "VESK_WINE_ARCH must be win32 or win64, not '$VESK_WINE_ARCH'" ;;
+  esac
+}
+
+vesk_mingw_triple() { # FLAVOUR
+  case "$1" in
+    win32) echo i686-w64-mingw32 ;;
+    win64) echo x86_64-w64-mingw32 ;;
+    *) vesk_die "unknown flavour '$1' (win32, win64)" ;;
+  esac
+}
+
+vesk_deps_prefix() { echo "$VESK_DEPS/$1"; } # FLAVOUR
+
+vesk_have_deps() { # FLAVOUR
+  local prefix; prefix=$(vesk_deps_prefix "$1")
+  [ -f "$prefix/lib/libjpeg.a" ] &&
+    [ -f "$prefix/include/jpeglib.h" ] &&
+    [ -f "$prefix/.vesk-libjpeg-turbo" ]
 }
 
 # The mtime of wine.inf that Wine writes to .update-timestamp; when the wine
@@ -97,24 +187,49 @@ vesk_wine_inf_stamp() {
   return 1
 }
 
-vesk_have_wine_base() {
-  [ -f "$VESK_WINE_BASE/system.reg" ] && [ -f "$VESK_WINE_BASE/.vesk-base" ] || return 1
-  local want
+# The booted prefix that every Wine run of the flavour copies.
+vesk_wine_base() { echo "$VESK_BUILD/wine/base-$1"; } # FLAVOUR
+
+vesk_have_wine_base() { # FLAVOUR
+  local base want stamp
+  base=$(vesk_wine_base "$1")
+  [ -f "$base/system.reg" ] && [ -f "$base/.vesk-base" ] || return 1
   want=$(vesk_wine_inf_stamp) || return 0
-  [ "$(head -c 64 "$VESK_WINE_BASE/.update-timestamp" 2>/dev/null | tr -dc 0-9)" = "$want" ]
+  stamp=$(head -c 64 "$base/.update-timestamp" 2>/dev/null | tr -dc 0-9) || true
+  [ "$stamp" = "$want" ]
 }
 
 # True when scripts/setup has nothing left to do.
 vesk_setup_done() {
   vesk_is_windows_host && return 0
   command -v dpkg-query >/dev/null || return 1
-  vesk_have_i386 && [ -z "$(vesk_missing_packages)" ] &&
-    vesk_have_win32_deps && vesk_have_wine_base
+  local missing flavour arch
+  if vesk_host_runs_ia32; then
+    vesk_have_i386 || return 1
+  fi
+  missing=$(vesk_missing_packages)
+  [ -z "$missing" ] || return 1
+  for flavour in "${VESK_FLAVOURS[@]}"; do
+    vesk_have_deps "$flavour" || return 1
+  done
+  arch=$(vesk_wine_arch)
+  vesk_have_wine_base "$arch"
 }
 
-# Environment every Wine run of ours uses.
-vesk_wine_env() {
-  export WINEARCH=win32
+# Environment every Wine run of ours uses, for the flavour FLAVOUR: WINEARCH,
+# and VESK_WINE, the loader to start programs with. Debian's /usr/bin/wine
+# picks the i386 loader whenever it is installed, even on a kernel that
+# cannot run it, so the loader is named directly; WINELOADER makes Wine
+# start child processes with the same one.
+vesk_wine_env() { # FLAVOUR
+  case "$1" in
+    win32) VESK_WINE=/usr/lib/wine/wine ;;
+    win64) VESK_WINE=/usr/lib/wine/wine64 ;;
+    *) vesk_die "unknown Wine flavour '$1' (win32, win64)" ;;
+  esac
+  [ -x "$VESK_WINE" ] || VESK_WINE=$(command -v wine) ||
+    vesk_die "wine is not installed (run scripts/setup)"
+  export VESK_WINE WINELOADER=$VESK_WINE WINEARCH=$1
   export WINEDEBUG=${VESK_WINEDEBUG:--all}
   # No Mono/Gecko install prompts, no menu entries or file associations
   # written into the developer's real desktop.
@@ -153,7 +268,7 @@ EOF
 # prefix.
 vesk_wine_import_reg() { # FILE
   local win="Z:${1//\//\\}"
-  timeout 60 wine regedit /S "$win" >/dev/null 2>&1 || return 1
+  timeout 60 "$VESK_WINE" regedit /S "$win" >/dev/null 2>&1 || return 1
   timeout 60 wineserver -w >/dev/null 2>&1 ||
     vesk_warn "the wineserver of $WINEPREFIX did not exit after regedit"
   return 0

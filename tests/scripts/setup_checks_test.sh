@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# The set-up checks against stand-ins for the machine: which packages count
+# as missing when dpkg-query reports some unknown (it then exits 1), and
+# bench-check failing when a benchmark it expects did not run.
+#
+# Each check compares a command's output, which says how it ended where that
+# matters ("exit N", "done"), so its own status is not needed:
+# shellcheck disable=SC2312
+set -uo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+root=$(cd "$here/../.." && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+passed=0 failed=0
+
+check() { # NAME EXPECTED ACTUAL
+  if [ "$2" = "$3" ]; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    printf 'FAILED %s\n  expected: %s\n  actual:   %s\n' "$1" "$2" "$3"
+  fi
+}
+
+# A dpkg-query that knows the packages listed in $work/installed (name and
+# status abbreviation per line) and, like the real one, prints nothing for
+# the others but exits 1 when any is unknown.
+mkdir -p "$work/bin"
+cat >"$work/bin/dpkg-query" <<'STUB'
+#!/usr/bin/env bash
+rc=0
+for p in "$@"; do
+  case "$p" in -*) continue ;; esac
+  line=$(grep -m1 "^${p%%:*}[: ]" "$STUB_INSTALLED") || { rc=1; continue; }
+  printf '%s\n' "$line"
+done
+exit "$rc"
+STUB
+chmod +x "$work/bin/dpkg-query"
+
+# missing_packages IA32 INSTALLED...: what common.sh reports missing, one
+# line, with the stub on PATH and the host's 32-bit answer given.
+missing_packages() {
+  local ia32=$1
+  shift
+  printf '%s\n' "$@" >"$work/installed"
+  # Under set -e as in scripts/setup, and called directly, since a command
+  # substitution would switch set -e off inside the function.
+  PATH="$work/bin:$PATH" STUB_INSTALLED="$work/installed" VESK_HOST_IA32=$ia32 \
+    VESK_BUILD="$work/build" bash -euo pipefail -c '
+      . "$1/scripts/lib/common.sh"
+      vesk_missing_packages >"$2"
+      echo done >>"$2"' _ "$root" "$work/missing" || echo "exit $?"
+  tr '\n' ' ' <"$work/missing"
+}
+all_installed() { # the packages of VESK_PACKAGES, each "name ii"
+  VESK_BUILD="$work/build" bash -c '. "$1/scripts/lib/common.sh"; printf "%s ii\n" "${VESK_PACKAGES[@]}"' _ "$root"
+}
+mapfile -t everything < <(all_installed)
+[ "${#everything[@]}" -gt 10 ] || { echo "FAILED to list VESK_PACKAGES"; exit 1; }
+without() { # NAME...: the full list less the packages named
+  local line skip keep
+  for line in "${everything[@]}"; do
+    keep=1
+    for skip in "$@"; do [ "${line%% *}" = "$skip" ] && keep=0; done
+    [ "$keep" = 0 ] || printf '%s\n' "$line"
+  done
+}
+
+mapfile -t some < <(without wine xvfb shellcheck)
+check "three missing, dpkg-query exits 1" "wine xvfb shellcheck done " "$(missing_packages no "${some[@]}")"
+check "none missing on a 64-bit-only host" "done " "$(missing_packages no "${everything[@]}")"
+check "wine32 missing where 32-bit programs run" "wine32:i386 done " \
+  "$(missing_packages yes "${everything[@]}")"
+check "wine32 installed counts under its arch-qualified name" "done " \
+  "$(missing_packages yes "${everything[@]}" "wine32:i386 ii")"
+mapfile -t removed < <(without xdotool)
+check "a package removed but not purged is missing" "xdotool done " \
+  "$(missing_packages no "${removed[@]}" "xdotool rc")"
+check "nothing installed at all" "$((${#everything[@]} + 1))" \
+  "$(missing_packages no | wc -w)"
+
+# bench-check: a ratio over its limit and a benchmark that is absent both
+# fail the run; all present and under the limits passes.
+bench_json() { # NAME=TIME...
+  local first=1 kv
+  printf '{"benchmarks": ['
+  for kv in "$@"; do
+    [ "$first" = 1 ] || printf ','
+    first=0
+    printf '{"name": "%s", "run_name": "%s", "run_type": "iteration", "real_time": %s}' \
+      "${kv%%=*}" "${kv%%=*}" "${kv#*=}"
+  done
+  printf ']}\n'
+}
+complete=(BM_LoadSkin=1 BM_DecodeSkinPictures=1 BM_RecordOneEvent=1 BM_BareWrite20=1)
+for n in 10 100 1000 10000; do complete+=("BM_SwitchDesktop/$n=1" "BM_BarePlatformCalls/$n=1"); done
+bench_check() { # NAME=TIME... -> exit status of bench-check
+  bench_json "$@" >"$work/bench.json"
+  python3 "$root/scripts/lib/bench-check" "$work/bench.json" >"$work/bench.out" 2>&1
+  echo $?
+}
+check "bench-check passes when every benchmark ran" 0 "$(bench_check "${complete[@]}")"
+check "bench-check fails when one is absent" 1 "$(bench_check "${complete[@]:1}")"
+check "bench-check fails over a limit" 1 "$(bench_check "${complete[@]:1}" BM_LoadSkin=2)"
+
+printf '%d passed, %d failed\n' "$passed" "$failed"
+[ "$failed" = 0 ]
