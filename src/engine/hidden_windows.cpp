@@ -45,8 +45,21 @@ std::uint32_t ClassHash(std::string_view className) {
     return static_cast<std::uint32_t>(hash ^ (hash >> 32));
 }
 
+// Window handles have 32 significant bits in 32- and 64-bit programs alike,
+// and a 64-bit program sees them sign-extended (as WOW64 hands them over).
+// Stored that way by both flavours and read back from the low 32 bits, a
+// record means the same window to the PE32 and the PE32+ program, which
+// share this key.
+std::uint64_t StoredHandle(platform::WindowHandle handle) {
+    return static_cast<std::uint64_t>(std::int64_t{static_cast<std::int32_t>(handle)});
+}
+platform::WindowHandle LoadedHandle(const char* record) {
+    const auto low = static_cast<std::int32_t>(Load<std::uint64_t>(record));
+    return static_cast<platform::WindowHandle>(static_cast<std::intptr_t>(low));
+}
+
 void Put(char* record, const HiddenWindowJournal::Entry& e) {
-    const std::uint64_t handle = e.handle;
+    const std::uint64_t handle = StoredHandle(e.handle);
     const std::uint32_t process = e.process;
     std::memcpy(record, &handle, 8);
     std::memcpy(record + 8, &process, 4);
@@ -62,7 +75,7 @@ std::vector<HiddenWindowJournal::Entry> HiddenWindowJournal::Decode(std::string_
     std::vector<Entry> entries(records.size() / kRecordBytes);
     const char* record = records.data();
     for (Entry& e : entries) {
-        e.handle = static_cast<platform::WindowHandle>(Load<std::uint64_t>(record));
+        e.handle = LoadedHandle(record);
         e.process = Load<std::uint32_t>(record + 8);
         e.classHash = Load<std::uint32_t>(record + 12);
         record += kRecordBytes;
@@ -94,8 +107,7 @@ void HiddenWindowJournal::Shown(const std::vector<platform::WindowHandle>& handl
         std::string& records = Slot(desktop).records;
         std::string kept;
         for (std::size_t at = 0; at + kRecordBytes <= records.size(); at += kRecordBytes) {
-            const auto handle = static_cast<platform::WindowHandle>(Load<std::uint64_t>(records.data() + at));
-            if (!shown.count(handle)) kept.append(records, at, kRecordBytes);
+            if (!shown.count(LoadedHandle(records.data() + at))) kept.append(records, at, kRecordBytes);
         }
         if (kept.size() == records.size()) continue;
         records = std::move(kept);

@@ -14,9 +14,10 @@ namespace vesk::engine {
 // The windows this program has hidden and owes back to the user, kept in the
 // registry of the current user under HKCU\Software\Vesk\Recovery, apart from
 // the settings: one binary value per desktop, "HiddenWindows1" to
-// "HiddenWindows9", of 16-byte records (window handle: 8 bytes, process id:
-// 4, hash of the class name: 4; this machine's byte order, since only this
-// program on this machine reads them back). A desktop's value is written
+// "HiddenWindows9", of 16-byte records (window handle: 8 bytes, sign-extended
+// from its 32 significant bits; process id: 4; hash of the class name: 4;
+// this machine's byte order, since only this program on this machine reads
+// them back, its PE32 or its PE32+ build). A desktop's value is written
 // before its windows are hidden, so a crash or a kill in the middle of a
 // switch loses none of them; the next start shows them again. One value per
 // desktop and fixed records keep a switch's cost to the bytes of what it

@@ -169,6 +169,26 @@ TEST_F(Switching, RestoreGivesEveryWindowBackAndClearsTheJournal) {
     }
 }
 
+// The PE32 and the PE32+ program share the journal: a handle is stored in 8
+// bytes sign-extended from its 32 significant bits, then the process and the
+// class hash, so either reads the other's records (and an older PE32 build's
+// zero-extended ones) as the same window.
+TEST_F(Switching, JournalRecordsMeanTheSameToThe32And64BitPrograms) {
+    journal.WillHide(4, {WindowHandle{0x80001234}, WindowHandle{0x00012345}});
+    const auto value = sim.registry.Get(platform::RegistryRoot::CurrentUser, reg::kRecoveryKey, "HiddenWindows4");
+    ASSERT_TRUE(value);
+    ASSERT_EQ(value->text.size(), 2 * HiddenWindowJournal::kRecordBytes);
+    using namespace std::string_literals;
+    EXPECT_EQ(value->text.substr(0, 12), "\x34\x12\x00\x80\xFF\xFF\xFF\xFF\0\0\0\0"s) << "a window that is gone: process 0";
+    EXPECT_EQ(value->text.substr(16, 8), "\x45\x23\x01\x00\0\0\0\0"s);
+
+    const auto signExtended = static_cast<WindowHandle>(std::intptr_t{std::int32_t(0x80001234u)});
+    const auto zeroExtended = "\x34\x12\x00\x80\0\0\0\0"s + std::string(8, '\0');
+    EXPECT_EQ(HiddenWindowJournal::Decode(value->text).at(0).handle, signExtended);
+    EXPECT_EQ(HiddenWindowJournal::Decode(zeroExtended).at(0).handle, signExtended);
+    EXPECT_EQ(HiddenWindowJournal::Decode(value->text).at(1).handle, WindowHandle{0x00012345});
+}
+
 TEST_F(Switching, EachDesktopStoresWhatItsSwitchHidUntilItIsEnteredAgain) {
     ASSERT_TRUE(Switch(2));
     EXPECT_EQ(StoredJournal(1), (Handles{editor, browser}));

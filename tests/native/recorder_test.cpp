@@ -202,17 +202,19 @@ TEST_F(Recording, EmptyFileEndsAtTheFirstHookCall) {
     EXPECT_EQ(view.label2, "Load Record");
 }
 
-TEST(RecordEncoding, IsLittleEndianAndPartialDecodesKeepTheRest) {
-    const auto bytes = EncodeRecord({0x0201, 0x0403, 0x0605, 0x0807, 0x0A09});
-    EXPECT_EQ(bytes[0], 0x01);
-    EXPECT_EQ(bytes[1], 0x02);
-    EXPECT_EQ(bytes[12], 0x07);
-    EXPECT_EQ(bytes[19], 0x00);
+// The record file is a file format shared by the PE32 and PE32+ programs,
+// not the in-memory EVENTMSG (24 bytes in a 64-bit program): message,
+// paramL, paramH, time, window, each 32-bit little-endian.
+TEST(RecordEncoding, IsFiveLittleEndianWordsAndPartialDecodesKeepTheRest) {
+    const auto bytes = EncodeRecord({0x04030201, 0x08070605, 0x0C0B0A09, 0x100F0E0D, 0x80001234});
+    const std::array<std::uint8_t, 20> layout = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A,
+                                                 0x0B, 0x0C, 0x0D, 0x0E, 0x0F, 0x10, 0x34, 0x12, 0x00, 0x80};
+    EXPECT_EQ(bytes, layout);
     JournalEvent e{1, 2, 3, 0xAABBCCDD, 5};
     DecodeRecord(bytes.data(), 13, e);
-    EXPECT_EQ(e.message, 0x0201u);
-    EXPECT_EQ(e.paramH, 0x0605u);
-    EXPECT_EQ(e.time, 0xAABBCC07u);
+    EXPECT_EQ(e.message, 0x04030201u);
+    EXPECT_EQ(e.paramH, 0x0C0B0A09u);
+    EXPECT_EQ(e.time, 0xAABBCC0Du);
     EXPECT_EQ(e.hwnd, 5u);
 }
 
