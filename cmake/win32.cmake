@@ -63,7 +63,7 @@ add_custom_command(OUTPUT ${VESK_DEFAULT_SKIN}
 add_custom_target(default_skin DEPENDS ${VESK_DEFAULT_SKIN})
 add_dependencies(Vesk default_skin)
 # Vesk.exe is one small resident file; the build fails when it outgrows that.
-set(VESK_EXE_SIZE_LIMIT 1048576 CACHE STRING "Largest Vesk.exe allowed, skin included, in bytes")
+set(VESK_EXE_SIZE_LIMIT 1000000 CACHE STRING "Largest Vesk.exe allowed, skin included, in bytes")
 add_custom_command(TARGET Vesk POST_BUILD
   COMMAND ${VESK_HOST_SKINPACK} append $<TARGET_FILE:Vesk> ${VESK_DEFAULT_SKIN}
   COMMAND ${CMAKE_COMMAND} -DFILE=$<TARGET_FILE:Vesk> -DLIMIT=${VESK_EXE_SIZE_LIMIT}
