@@ -299,8 +299,9 @@ vesk_wait_pid() {
   if kill -0 "$pid" 2>/dev/null; then
     kill -KILL "$pid" 2>/dev/null
   fi
-  wait "$pid" 2>/dev/null
-  return 0
+  # The process's own status, which is no failure of ours: under set -e a
+  # bare `wait` for a killed process would end the caller.
+  wait "$pid" 2>/dev/null || true
 }
 
 # Start an Xvfb on a free display. Sets VESK_XVFB_PID and VESK_XVFB_DISPLAY
