@@ -3,6 +3,7 @@
 #include <cassert>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/regions.h"
@@ -14,6 +15,15 @@ namespace vesk::engine {
 using platform::WindowHandle;
 
 inline constexpr int kDesktopCount = 9;
+
+// When this program last asked the system to hide or to show windows of a
+// desktop. Another program's window follows such a request only when its
+// thread next runs: at once, seconds later for a busy program, not at all
+// while it hangs. The serial orders requests made in the same millisecond.
+struct WindowRequest {
+    std::uint64_t serial = 0;  // 0: never asked
+    std::uint64_t at = 0;      // clock milliseconds
+};
 
 struct DesktopRecord {
     // Top-level windows that belong to the desktop, in enumeration order; may
@@ -29,6 +39,8 @@ struct DesktopRecord {
     std::string Password;            // plain text; empty for none
     std::uint8_t Forwhat = 0;        // 0 nothing, 1 entering, 2 leaving, 3 both
     WindowHandle FocusWindow = platform::kNoWindow;
+    WindowRequest Hidden;  // its windows hidden, for it
+    WindowRequest Shown;   // its windows shown, on entering it
 };
 
 inline constexpr int kHotkeyGroupCount = 5;
@@ -46,6 +58,9 @@ struct TControlDesktop {
     }
 
     bool HotkeyGate = true;
+    std::uint64_t LastRequestSerial = 0;
+    // Windows hidden one at a time for another desktop (the move hotkeys).
+    std::vector<std::pair<WindowHandle, WindowRequest>> HiddenSingly;
     std::int32_t DesktopNum = kDesktopCount;  // written only, always 9
 
     // Stored settings.

@@ -1,17 +1,20 @@
 #include "engine/desktop_switch.h"
 
 #include "engine/appearance.h"
+#include "engine/window_requests.h"
 
 namespace vesk::engine {
 namespace {
 
-// Hides the visible windows of list, which now belong to desktop.
-void HideListed(DesktopContext& c, int desktop, const std::vector<WindowHandle>& list) {
+// Hides the visible windows of list, which now belong to desktop; with
+// showsUnderWay, every window of it: one shown a moment ago may not be
+// visible yet, and the hide must follow its show.
+void HideListed(DesktopContext& c, int desktop, const std::vector<WindowHandle>& list, bool showsUnderWay = false) {
     auto& windows = c.system.windows;
     std::vector<WindowHandle> visible;
     visible.reserve(list.size());
     for (auto w : list) {
-        if (windows.IsVisible(w)) visible.push_back(w);
+        if (showsUnderWay || windows.IsVisible(w)) visible.push_back(w);
     }
     // Journal first: a crash between here and the last hide must lose nothing.
     c.journal.WillHide(desktop, visible);
@@ -73,8 +76,10 @@ bool SwitchDesktop(DesktopContext& c, int target) {
 
     c.view.DrawSelectorOutline(current, false);
     c.view.DrawSelectorOutline(target, true);
-    CollectDesktopWindows(s, windows, current);
-    HideListed(c, current, s.Desktop(current).WindowList);
+    const std::uint64_t now = c.system.clock.Milliseconds();
+    const bool underWay = CollectWithRequests(s, windows, current, now);
+    HideListed(c, current, s.Desktop(current).WindowList, underWay);
+    NoteHidden(s, current, now);
     c.view.SetStatusText("Vesk " + std::to_string(target));
     ApplyShellWindow(c, s.DesktopIconsWindow, entering.ProgWnd, &DesktopView::SetIconsCommandCaption, "Hide Desk", "Show Desk");
     ApplyShellWindow(c, s.TaskbarWindow, entering.TrayWnd, &DesktopView::SetTaskbarCommandCaption, "Hide TaskBar",
@@ -85,6 +90,7 @@ bool SwitchDesktop(DesktopContext& c, int target) {
     for (auto w : entering.WindowList) {
         if (windows.Exists(w)) windows.Show(w);
     }
+    NoteShown(s, target, now);
     c.journal.Entered(target);
     windows.SetForeground(entering.FocusWindow);
     ApplyWallpaper(s, c.system, target);
@@ -105,7 +111,9 @@ void MoveForegroundWindow(DesktopContext& c, int desktop) {
     if (!QualifiesForDesktop(s, windows, w)) return;
     s.Desktop(desktop).WindowList.push_back(w);
     HideListed(c, desktop, {w});
-    CollectDesktopWindows(s, windows, s.CurrentDesktop);
+    const std::uint64_t now = c.system.clock.Milliseconds();
+    NoteHiddenSingly(s, w, now);
+    CollectWithRequests(s, windows, s.CurrentDesktop, now);
 }
 
 void CopyForegroundWindow(DesktopContext& c, int desktop) {

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/hotkeys.h"
 #include "platform/input_hooks.h"
@@ -24,6 +25,7 @@ struct Services {
     Files& files;
     Regions& regions;
     InputHooks& hooks;
+    Clock& clock;
 };
 
 }  // namespace vesk::platform

@@ -3,6 +3,7 @@
 #include "engine/appearance.h"
 #include "engine/desktop_switch.h"
 #include "engine/registry_names.h"
+#include "engine/window_requests.h"
 #include "fake_desktop_view.h"
 #include "fake_prompt.h"
 #include "platform/sim/sim_system.h"
@@ -167,6 +168,92 @@ TEST_F(Switching, RestoreGivesEveryWindowBackAndClearsTheJournal) {
         EXPECT_TRUE(journal.entries(desktop).empty());
         EXPECT_EQ(StoredJournal(desktop), Handles{});
     }
+}
+
+// Other programs' windows follow a hide or show only when their thread next
+// runs. Whatever the order in which the requests land, every window ends on
+// its own desktop and no list loses one.
+class LateSwitching : public Switching {
+protected:
+    LateSwitching() {
+        mail = sim.windows.Create("Mail", "inbox", false);
+        state.Desktop(2).WindowList = {mail};
+        sim.windows.changesWait = true;
+    }
+    void Later(std::uint64_t ms) { sim.clock.now += ms; }
+    WindowHandle mail;
+};
+
+TEST_F(LateSwitching, BackAndForthBeforeAnythingLanded) {
+    ASSERT_TRUE(Switch(2));
+    EXPECT_TRUE(Visible(editor)) << "nothing has landed yet";
+    Later(40);
+    ASSERT_TRUE(Switch(1));
+    EXPECT_EQ(state.Desktop(2).WindowList, Handles{mail}) << "shown for 2, not yet visible";
+    EXPECT_EQ(state.Desktop(1).WindowList, (Handles{editor, browser}));
+    sim.windows.RunPendingChanges();
+    EXPECT_TRUE(Visible(editor) && Visible(browser));
+    EXPECT_FALSE(Visible(mail));
+    EXPECT_EQ(StoredJournal(2), Handles{mail});
+}
+
+TEST_F(LateSwitching, ABusyProgramCatchesUpAfterTheOthers) {
+    sim.windows.Find(editor)->hung = true;  // busy: its requests land last
+    for (int target : {2, 3, 2}) {
+        Later(300);
+        ASSERT_TRUE(Switch(target));
+        sim.windows.RunPendingChanges();
+    }
+    EXPECT_TRUE(Visible(editor)) << "still busy";
+    sim.windows.Find(editor)->hung = false;
+    sim.windows.RunPendingChanges();
+    EXPECT_FALSE(Visible(editor));
+    EXPECT_TRUE(Visible(mail));
+    EXPECT_EQ(state.Desktop(1).WindowList, (Handles{editor, browser}));
+    EXPECT_EQ(state.Desktop(3).WindowList, Handles{});
+    ASSERT_TRUE(Switch(1));
+    sim.windows.RunPendingChanges();
+    EXPECT_TRUE(Visible(editor) && Visible(browser));
+    EXPECT_FALSE(Visible(mail));
+}
+
+TEST_F(LateSwitching, AHungWindowStaysWithItsDesktop) {
+    sim.windows.Find(editor)->hung = true;
+    ASSERT_TRUE(Switch(2));
+    sim.windows.RunPendingChanges();
+    Later(1000);
+    ASSERT_TRUE(Switch(3));
+    sim.windows.RunPendingChanges();
+    EXPECT_EQ(state.Desktop(2).WindowList, Handles{mail}) << "the hung window was hidden for desktop 1";
+    ASSERT_TRUE(Switch(1));
+    sim.windows.RunPendingChanges();
+    EXPECT_TRUE(Visible(editor) && Visible(browser));
+    EXPECT_FALSE(Visible(mail));
+    EXPECT_EQ(state.Desktop(1).WindowList, (Handles{editor, browser}));
+}
+
+TEST_F(LateSwitching, AfterTheLateChangePeriodTheScreenCountsAgain) {
+    ASSERT_TRUE(Switch(2));
+    sim.windows.RunPendingChanges();
+    Later(kLateChangeMs);
+    sim.windows.changesWait = false;
+    sim.windows.Show(editor);  // its program shows it again by itself
+    ASSERT_TRUE(Switch(3));
+    EXPECT_EQ(state.Desktop(2).WindowList, (Handles{editor, mail}));
+    EXPECT_FALSE(Visible(editor));
+}
+
+TEST_F(LateSwitching, AMovedWindowLeavesAtOnceThoughItIsStillVisible) {
+    MoveForegroundWindow(context, 3);
+    EXPECT_EQ(state.Desktop(1).WindowList, Handles{browser});
+    ASSERT_TRUE(Switch(2));
+    sim.windows.RunPendingChanges();
+    EXPECT_FALSE(Visible(editor));
+    EXPECT_EQ(state.Desktop(1).WindowList, Handles{browser});
+    ASSERT_TRUE(Switch(3));
+    sim.windows.RunPendingChanges();
+    EXPECT_TRUE(Visible(editor));
+    EXPECT_FALSE(Visible(browser) || Visible(mail));
 }
 
 // The PE32 and the PE32+ program share the journal: a handle is stored in 8

@@ -103,15 +103,21 @@ TEST_F(Killer, AllWindowsMarksHiddenOnesAndShowsTheTicked) {
 }
 
 TEST_F(Killer, ShownRowsLoseTheirMarkBeforeTheWindowCatchesUp) {
-    sim.windows.showsWait = true;
+    sim.windows.changesWait = true;
     const auto hidden = sim.windows.Create("Tool", "box", false);
     state.AllWindows = {hidden};
     KillModel dialog = Open(KillerMode::AllWindows);
     dialog.Checked = {true};
     dialog.BtnCloseClick();
-    EXPECT_EQ(dialog.ListPro[0], "Handle=" + EightHexDigits(hidden) + "  ClassName=Tool   Title=box");
-    sim.windows.RunPendingShows();
-    EXPECT_TRUE(sim.windows.IsVisible(hidden));
+    const std::string row = "Handle=" + EightHexDigits(hidden) + "  ClassName=Tool   Title=box";
+    EXPECT_EQ(dialog.ListPro[0], row);
+    sim.windows.RunPendingChanges();
+    dialog.BtnRefreshClick();
+    EXPECT_EQ(dialog.ListPro[0], row);
+    sim.windows.Hide(hidden);  // its program hides it again
+    sim.windows.RunPendingChanges();
+    dialog.BtnRefreshClick();
+    EXPECT_EQ(dialog.ListPro[0], row + "  [Hide]") << "the listing reads the window, not its own rows";
 }
 
 TEST_F(Killer, SelectAllTogglesByItsCaption) {

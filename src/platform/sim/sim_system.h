@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/services.h"
+#include "platform/sim/sim_clock.h"
 #include "platform/sim/sim_files.h"
 #include "platform/sim/sim_hooks.h"
 #include "platform/sim/sim_hotkeys.h"
@@ -26,9 +27,10 @@ struct SimSystem {
     SimFiles files;
     SimRegions regions;
     SimHooks hooks;
+    SimClock clock;
 
     Services services() {
-        return {registry, windows, hotkeys, shell, sound, processes, power, files, regions, hooks};
+        return {registry, windows, hotkeys, shell, sound, processes, power, files, regions, hooks, clock};
     }
 };
 

@@ -49,26 +49,32 @@ bool SimWindows::IsVisible(WindowHandle window) {
     return w && w->visible;
 }
 
-void SimWindows::Show(WindowHandle window) {
-    if (SimWindow* w = Find(window)) {
-        ++showCalls;
-        if (showsWait) pendingShows_.push_back(window);
-        else w->visible = true;
-    }
+void SimWindows::Change(WindowHandle window, bool visible) {
+    if (changesWait) pending_.push_back({window, visible});
+    else Find(window)->visible = visible;
 }
 
-void SimWindows::RunPendingShows() {
-    for (auto window : pendingShows_) {
-        if (SimWindow* w = Find(window)) w->visible = true;
-    }
-    pendingShows_.clear();
+void SimWindows::Show(WindowHandle window) {
+    if (!Find(window)) return;
+    ++showCalls;
+    Change(window, true);
 }
 
 void SimWindows::Hide(WindowHandle window) {
-    if (SimWindow* w = Find(window)) {
-        w->visible = false;
-        ++hideCalls;
+    if (!Find(window)) return;
+    ++hideCalls;
+    Change(window, false);
+}
+
+void SimWindows::RunPendingChanges() {
+    std::vector<PendingChange> stillWaiting;
+    for (const PendingChange& change : pending_) {
+        SimWindow* w = Find(change.window);
+        if (!w) continue;
+        if (w->hung) stillWaiting.push_back(change);
+        else w->visible = change.visible;
     }
+    pending_ = std::move(stillWaiting);
 }
 
 void SimWindows::SetForeground(WindowHandle window) {

@@ -15,6 +15,9 @@ struct SimWindow {
     bool minimized = false;
     bool alive = true;
     ProcessId process = 0;
+    // Its program handles no messages: queued changes wait even through
+    // RunPendingChanges.
+    bool hung = false;
 };
 
 // Top-level windows in Z order (first = top). Show and hide count the calls
@@ -48,10 +51,12 @@ public:
     ProcessId OwnerProcess(WindowHandle window) override;
 
     WindowHandle foreground = kNoWindow;
-    // Like showing another program's window on Windows: the request is
-    // queued and takes effect when that program next runs (RunPendingShows).
-    bool showsWait = false;
-    void RunPendingShows();
+    // Like showing or hiding another program's window on Windows
+    // (ShowWindowAsync): with changesWait set, each request is queued and
+    // takes effect, in order, when that program next runs
+    // (RunPendingChanges); IsVisible tells the old state until then.
+    bool changesWait = false;
+    void RunPendingChanges();
     int showCalls = 0;
     int hideCalls = 0;
     std::vector<WindowHandle> closeRequests;
@@ -61,7 +66,12 @@ public:
     void Rehandle(WindowHandle from, WindowHandle to);
 
 private:
-    std::vector<WindowHandle> pendingShows_;
+    struct PendingChange {
+        WindowHandle window;
+        bool visible;
+    };
+    void Change(WindowHandle window, bool visible);
+    std::vector<PendingChange> pending_;  // in the order they were asked
     std::vector<SimWindow> windows_;  // Z order
     std::unordered_map<WindowHandle, std::size_t> index_;  // live windows only
     WindowHandle next_ = 0x1000;

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_system.h"
 
+#include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_hotkeys.h"
 #include "platform/win32/win32_input_hooks.h"
@@ -24,8 +25,9 @@ struct Win32System::Impl {
     Win32Files files;
     Win32Regions regions;
     Win32InputHooks hooks;
+    Win32Clock clock;
     Services services{registry, windows, hotkeys, shell, sound,
-                      processes, power, files, regions, hooks};
+                      processes, power, files, regions, hooks, clock};
 };
 
 Win32System::Win32System() : impl_(std::make_unique<Impl>()) {}

@@ -67,6 +67,12 @@ void KillModel::ListProcesses() {
     for (const auto& record : records_) ListPro.push_back(ProcessRow(record));
 }
 
+bool KillModel::ListedAsVisible(platform::WindowHandle window) {
+    if (!windows_.IsVisible(window)) return showsUnderWay_.count(window) != 0;
+    showsUnderWay_.erase(window);
+    return true;
+}
+
 // Every entry gets a row, a destroyed window too, so rows and entries stay
 // parallel.
 void KillModel::ListWindows(const std::vector<platform::WindowHandle>& list) {
@@ -75,7 +81,7 @@ void KillModel::ListWindows(const std::vector<platform::WindowHandle>& list) {
         const std::string title = CutWindowText(windows_.Title(window));
         std::string row = "Handle=" + EightHexDigits(window) + "  ClassName=" + CutWindowText(windows_.ClassName(window)) +
                           "   Title=" + (title.empty() ? "''" : title);
-        if (mode_ == KillerMode::AllWindows && !windows_.IsVisible(window)) row += "  [Hide]";
+        if (mode_ == KillerMode::AllWindows && !ListedAsVisible(window)) row += "  [Hide]";
         ListPro.push_back(std::move(row));
     }
 }
@@ -101,20 +107,12 @@ void KillModel::CloseTicked() {
 
 void KillModel::ShowTicked() {
     const auto& list = state_.AllWindows;
-    std::vector<std::size_t> shown;
     for (std::size_t row = ListPro.size(); row-- > 0;) {
         if (!Ticked(row) || row >= list.size() || windows_.IsVisible(list[row])) continue;
         windows_.Show(list[row]);
-        shown.push_back(row);
+        showsUnderWay_.insert(list[row]);
     }
     List();
-    // Windows of other programs are shown without waiting for them, so the
-    // listing may still find them hidden: the rows just shown lose the mark.
-    const std::string mark = "  [Hide]";
-    for (const std::size_t row : shown) {
-        std::string& text = ListPro[row];
-        if (text.ends_with(mark)) text.erase(text.size() - mark.size());
-    }
 }
 
 void KillModel::DeleteRow(std::size_t row) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "engine/control_desktop.h"
@@ -55,6 +56,7 @@ private:
     void List();
     void ListProcesses();
     void ListWindows(const std::vector<platform::WindowHandle>& list);
+    bool ListedAsVisible(platform::WindowHandle window);
     void TerminateTicked();
     void CloseTicked();
     void ShowTicked();
@@ -66,6 +68,10 @@ private:
     platform::Processes& processes_;
     const engine::KillerMode mode_;
     std::vector<TProcessInfo> records_;  // mode 0, parallel to the rows
+    // Windows shown from this dialog and not yet seen visible: another
+    // program's window follows when its thread next runs, so until then it
+    // is listed as what was asked.
+    std::unordered_set<platform::WindowHandle> showsUnderWay_;
 };
 
 }  // namespace vesk::ui
