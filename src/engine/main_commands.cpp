@@ -21,7 +21,7 @@ void MainCommands::HotkeyCommand(int id) {
     if (!s.HotkeyGate || id < kFirstHotkeyId || id > kLastHotkeyId) return;
     if (id >= 1 && id <= kDesktopCount) {
         // The gate stays open during a switch and its password prompts.
-        if (id != s.CurrentDesktop) SwitchDesktop(d_, id);
+        SwitchForDesktopKey(id);
     } else if (id == kMainWindowHotkey) {
         GateClosed gate(s);
         ToggleMainWindow();
@@ -40,6 +40,24 @@ void MainCommands::HotkeyCommand(int id) {
     }
 }
 
+void MainCommands::SwitchForDesktopKey(int desktop) {
+    waitingDesktopKeys_.push_back(desktop);
+    if (switching_) return;
+    switching_ = true;
+    struct Done {
+        MainCommands& commands;
+        ~Done() {
+            commands.switching_ = false;
+            commands.waitingDesktopKeys_.clear();
+        }
+    } done{*this};
+    while (!waitingDesktopKeys_.empty()) {
+        const int next = waitingDesktopKeys_.front();
+        waitingDesktopKeys_.pop_front();
+        if (next != d_.state.CurrentDesktop) SwitchDesktop(d_, next);
+    }
+}
+
 void MainCommands::ToggleMainWindow() {
     if (host_.MainWindowVisible()) return host_.HideMainWindow();
     const std::string& password = d_.state.ControlPassword;
@@ -48,7 +66,7 @@ void MainCommands::ToggleMainWindow() {
 }
 
 void MainCommands::SelectDesktop(int desktop) {
-    if (desktop < 1 || desktop > kDesktopCount || desktop == d_.state.CurrentDesktop) return;
+    if (switching_ || desktop < 1 || desktop > kDesktopCount || desktop == d_.state.CurrentDesktop) return;
     GateClosed gate(d_.state);
     SwitchDesktop(d_, desktop);
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include <deque>
+
 #include "engine/desktop_switch.h"
 #include "recorder/recorder.h"
 
@@ -58,6 +60,10 @@ public:
 
 private:
     void ToggleMainWindow();
+    // Switches for a desktop key, or queues the key when a switch is under
+    // way: a switch's password prompt runs a message loop, and a switch
+    // started inside it would hide the prompt with the desktop it leaves.
+    void SwitchForDesktopKey(int desktop);
     void ApplyShellWindowFlag(WindowHandle window, bool wanted, void (DesktopView::*setCaption)(const std::string&),
                               const char* shownCaption, const char* hiddenCaption);
     // The caption names what the next click does: "Hide ..." while shown.
@@ -69,6 +75,8 @@ private:
     DesktopContext& d_;
     recorder::Recorder& recorder_;
     CommandHost& host_;
+    bool switching_ = false;
+    std::deque<int> waitingDesktopKeys_;  // in the order they arrived
 };
 
 // "Name(&X)" is drawn as "Name"; any other "&" is dropped.

@@ -1,6 +1,8 @@
 #pragma once
 #include <deque>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/prompt.h"
@@ -20,6 +22,7 @@ public:
     engine::PromptResult Ask(const std::string& message, bool withPasswordField,
                              const std::string& expectedPassword) override {
         asked.push_back({message, withPasswordField, expectedPassword});
+        if (whileOpen) std::exchange(whileOpen, nullptr)();
         if (answers.empty()) return engine::PromptResult::Ok;
         const auto answer = answers.front();
         answers.pop_front();
@@ -32,6 +35,9 @@ public:
     }
 
     std::deque<engine::PromptResult> answers;
+    // Runs once while the next question is open, as messages dispatched by
+    // its modal loop would.
+    std::function<void()> whileOpen;
     bool untickNextTimeBox = false;
     std::vector<Question> asked;
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "engine/hotkeys.h"
@@ -106,6 +107,33 @@ TEST_F(Commands, DesktopHotkeysSwitchAndAreDroppedWhileTheGateIsClosed) {
     commands.HotkeyCommand(32);
     EXPECT_EQ(state.CurrentDesktop, 2);
     EXPECT_TRUE(state.HotkeyGate);
+}
+
+TEST_F(Commands, DesktopKeyPressedWhileAPasswordIsAskedRunsAfterThatSwitch) {
+    state.Desktop(2).Forwhat = 1;
+    state.Desktop(2).Password = "two";
+    const auto mail = sim.windows.Create("Mail", "inbox");
+    state.Desktop(2).WindowList = {mail};
+    sim.windows.Hide(mail);
+    WindowHandle promptWindow = 0;
+    prompt.whileOpen = [&] {
+        promptWindow = sim.windows.Create("TPassForm", "Enter Password");
+        commands.HotkeyCommand(3);
+        EXPECT_EQ(state.CurrentDesktop, 1) << "a switch started inside the prompt";
+        sim.windows.Destroy(promptWindow);
+    };
+    commands.HotkeyCommand(2);
+    EXPECT_EQ(state.CurrentDesktop, 3);
+    EXPECT_EQ(state.Desktop(1).WindowList, (std::vector<WindowHandle>{editor}));
+    EXPECT_EQ(state.Desktop(2).WindowList, (std::vector<WindowHandle>{mail}));
+    for (int n = 1; n <= kDesktopCount; ++n) {
+        const auto& list = state.Desktop(n).WindowList;
+        EXPECT_EQ(std::count(list.begin(), list.end(), promptWindow), 0) << "desktop " << n;
+    }
+    EXPECT_FALSE(sim.windows.IsVisible(editor));
+    EXPECT_FALSE(sim.windows.IsVisible(mail));
+    commands.HotkeyCommand(1);
+    EXPECT_TRUE(sim.windows.IsVisible(editor)) << "keys work again after the queue ran";
 }
 
 TEST_F(Commands, MoveToTheCurrentDesktopDoesNothingAndKeepsHotkeysWorking) {
