@@ -37,6 +37,30 @@ TEST_F(PasswordTest, DesktopPasswordIsAskedOnEntryAndAWrongOneKeepsTheDesktop) {
     EXPECT_TRUE(ExitVesk());
 }
 
+TEST_F(PasswordTest, ADesktopKeyPressedWhileThePasswordIsAskedWaitsForIt) {
+    WriteString(DesktopKey(3), L"Password", L"pw");
+    WriteDword(DesktopKey(3), L"Forwhat", 1);
+    ASSERT_TRUE(Start(2));
+    const HWND onTwo = windows()[0];
+    const HWND onOne = windows()[1];
+    windows_->Activate(onTwo);
+    PressKey(VK_NUMPAD2, {VK_CONTROL, VK_MENU});
+    ASSERT_TRUE(WaitUntilHidden(onTwo)) << "the move hotkey did not put the window on desktop 2";
+
+    PressKey(VK_NUMPAD3, {VK_CONTROL});
+    const HWND prompt = WaitForPrompt();
+    ASSERT_NE(prompt, nullptr);
+    PressKey(VK_NUMPAD2, {VK_CONTROL});
+    Sleep(500);
+    EXPECT_TRUE(IsWindowVisible(prompt)) << "a switch started inside the prompt and hid it";
+    EXPECT_TRUE(IsWindowVisible(onOne)) << "desktop 1 was left before the password was given";
+    AnswerWithText(prompt, L"pw");
+    EXPECT_TRUE(WaitUntilVisible(onTwo)) << "the desktop key pressed during the prompt was lost";
+    EXPECT_TRUE(WaitUntilHidden(onOne));
+
+    EXPECT_TRUE(ExitVesk());
+}
+
 TEST_F(PasswordTest, RefusedMainPasswordAtStartEndsTheProgram) {
     WriteString(kCommonKey, L"ControlPassword", L"x");
     windows_.emplace(1);
