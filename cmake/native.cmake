@@ -16,6 +16,8 @@ enable_testing()
 file(GLOB_RECURSE VESK_NATIVE_TEST_SOURCES CONFIGURE_DEPENDS tests/native/*.cpp)
 add_executable(vesk_tests ${VESK_NATIVE_TEST_SOURCES})
 target_include_directories(vesk_tests PRIVATE tests/native)
+# The platform contract cases, run here against the simulator.
+target_include_directories(vesk_tests PRIVATE tests/contract)
 target_link_libraries(vesk_tests PRIVATE vesk_sim GTest::gtest_main)
 include(GoogleTest)
 gtest_discover_tests(vesk_tests DISCOVERY_TIMEOUT 60)

@@ -75,6 +75,8 @@ add_custom_command(TARGET Vesk POST_BUILD
 # program.
 target_sources(vesk_win32_tests PRIVATE tests/native/jpeg_fixture.cpp)
 target_include_directories(vesk_win32_tests PRIVATE tests/native)
+# The platform contract cases, run here against the Win32 layer.
+target_include_directories(vesk_win32_tests PRIVATE tests/contract)
 add_dependencies(vesk_win32_tests default_skin)
 # Record files made by the PE32 and the PE32+ build, read by both.
 file(GLOB VESK_WIN32_TEST_DATA CONFIGURE_DEPENDS tests/win32/data/*.RKM)

@@ -1,49 +1,101 @@
+// The engine's tests are only as good as the simulator's fidelity to the
+// Windows behaviour they rely on: the simulated system passes the same
+// contract cases as the real one (tests/win32/platform_contract_test.cpp).
 #include <gtest/gtest.h>
 
+#include "files_contract.h"
+#include "hotkeys_contract.h"
 #include "platform/sim/sim_system.h"
+#include "processes_contract.h"
+#include "regions_contract.h"
+#include "registry_contract.h"
+#include "shell_contract.h"
+#include "sound_contract.h"
+#include "window_manager_contract.h"
 
-// The engine's tests are only as good as the simulator's fidelity to the
-// Windows behaviour they rely on.
 namespace vesk::platform::sim {
 namespace {
 
-TEST(SimRegistry, NamesCompareWithoutCaseAndKeepTheirFirstSpelling) {
-    SimRegistry registry;
-    auto key = registry.OpenKey(RegistryRoot::LocalMachine, "SoftWare\\Vesk\\Desktop1", true);
-    ASSERT_TRUE(key);
-    EXPECT_TRUE(registry.KeyExists(RegistryRoot::LocalMachine, "software\\vesk"));
-    key->WriteDword("ForWhat", 1);
-    key->WriteDword("Forwhat", 2);
-    EXPECT_EQ(registry.Get(RegistryRoot::LocalMachine, "SOFTWARE\\VESK\\DESKTOP1", "forwhat")->name, "ForWhat");
-    EXPECT_EQ(key->ReadDword("FORWHAT"), 2u);
-    EXPECT_EQ(key->ReadString("ForWhat"), std::nullopt) << "wrong type reads as absent";
-    EXPECT_FALSE(registry.OpenKey(RegistryRoot::CurrentUser, "SoftWare\\Vesk", false));
-}
+struct SimRegistryEnv {
+    SimRegistry sim;
+    Registry& registry() { return sim; }
+    std::string StoredName(const std::string& path, const std::string& name) {
+        const auto value = sim.Get(RegistryRoot::CurrentUser, path, name);
+        return value ? value->name : "";
+    }
+};
 
-TEST(SimHotkeys, ACombinationHasOneOwner) {
-    SimHotkeys hotkeys;
-    hotkeys.HoldByOtherProgram(3, 100);
-    EXPECT_FALSE(hotkeys.Register(7, 14, 3, 100));
-    EXPECT_TRUE(hotkeys.Register(7, 30, 2, 123));
-    EXPECT_FALSE(hotkeys.Register(7, 31, 2, 123)) << "same window, other id";
-    hotkeys.Unregister(7, 30);
-    EXPECT_TRUE(hotkeys.Register(7, 31, 2, 123));
-    hotkeys.Unregister(7, 99);  // harmless
-    EXPECT_EQ(hotkeys.RegisteredCount(), 1u);
-}
+struct SimWindowsEnv {
+    static constexpr ProcessId kOwnProcess = 4242;
+    SimWindows sim;
+    WindowManager& windows() { return sim; }
+    WindowHandle Create(const std::string& className, const std::string& title, bool visible) {
+        return sim.Create(className, title, visible, kOwnProcess);
+    }
+    void Destroy(WindowHandle window) { sim.Destroy(window); }
+    void Minimize(WindowHandle window) { sim.Find(window)->minimized = true; }
+    ProcessId OwnProcess() { return kOwnProcess; }
+};
 
-TEST(SimRegions, EvenOddFillLeavesTheInnerPartOfASelfOverlappingStarOut) {
-    SimRegions regions;
-    // A five-pointed star drawn in one stroke: its centre pentagon is crossed
-    // twice and lies outside under the alternate rule.
-    const auto star = regions.CreatePolygon({{50, 0}, {80, 100}, {0, 35}, {100, 35}, {20, 100}});
-    EXPECT_FALSE(regions.Contains(star, {50, 50}));
-    EXPECT_TRUE(regions.Contains(star, {50, 10}));
-    EXPECT_FALSE(regions.Contains(star, {5, 95}));
-    EXPECT_EQ(regions.CreatePolygon({{0, 0}, {1, 1}}), 0u);
-    regions.Destroy(star);
-    EXPECT_EQ(regions.LiveCount(), 0u);
-}
+struct SimHotkeysEnv {
+    SimHotkeys sim;
+    Hotkeys& hotkeys() { return sim; }
+    WindowHandle first() { return 0x1000; }
+    WindowHandle second() { return 0x1004; }
+    void HoldElsewhere(int modifiers, int virtualKey) { sim.HoldByOtherProgram(modifiers, virtualKey); }
+};
+
+struct SimShellEnv {
+    SimShell sim;
+    Shell& shell() { return sim; }
+    std::string Wallpaper() { return sim.wallpaper; }
+    std::string Picture(int n) { return "C:\\windows\\picture " + std::to_string(n) + ".bmp"; }
+};
+
+struct SimSoundEnv {
+    SimSound sim;
+    Sound& sound() { return sim; }
+    bool HasDevice() { return true; }
+};
+
+struct SimProcessesEnv {
+    SimProcessesEnv() { sim.running.push_back({sim.self, 1, "Vesk.exe"}); }
+    SimProcesses sim;
+    ProcessId lastChild = 5000;
+    Processes& processes() { return sim; }
+    std::string OwnExeName() { return "vesk.exe"; }
+    ProcessId StartChild() {
+        sim.running.push_back({++lastChild, sim.self, "Vesk.exe"});
+        return lastChild;
+    }
+    std::optional<unsigned> ExitCodeOf(ProcessId child) {
+        const auto it = sim.exitCodes.find(child);
+        if (it == sim.exitCodes.end()) return std::nullopt;
+        return it->second;
+    }
+};
+
+struct SimFilesEnv {
+    SimFiles sim;
+    Files& files() { return sim; }
+    std::string In(const std::string& name) { return "C:\\contract\\" + name; }
+};
+
+struct SimRegionsEnv {
+    SimRegions sim;
+    Regions& regions() { return sim; }
+    bool IsLive(Regions::Handle region) { return sim.IsLive(region); }
+};
+
+using namespace vesk::contract;
+INSTANTIATE_TYPED_TEST_SUITE_P(Sim, RegistryContract, SimRegistryEnv);
+INSTANTIATE_TYPED_TEST_SUITE_P(Sim, WindowManagerContract, SimWindowsEnv);
+INSTANTIATE_TYPED_TEST_SUITE_P(Sim, HotkeysContract, SimHotkeysEnv);
+INSTANTIATE_TYPED_TEST_SUITE_P(Sim, ShellContract, SimShellEnv);
+INSTANTIATE_TYPED_TEST_SUITE_P(Sim, SoundContract, SimSoundEnv);
+INSTANTIATE_TYPED_TEST_SUITE_P(Sim, ProcessesContract, SimProcessesEnv);
+INSTANTIATE_TYPED_TEST_SUITE_P(Sim, FilesContract, SimFilesEnv);
+INSTANTIATE_TYPED_TEST_SUITE_P(Sim, RegionsContract, SimRegionsEnv);
 
 }  // namespace
 }  // namespace vesk::platform::sim

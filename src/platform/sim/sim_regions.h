@@ -13,6 +13,7 @@ public:
     void Destroy(Handle region) override { polygons_.erase(region); }
 
     std::size_t LiveCount() const { return polygons_.size(); }
+    bool IsLive(Handle region) const { return polygons_.count(region) != 0; }
 
 private:
     std::map<Handle, std::vector<Point>> polygons_;

@@ -9,8 +9,11 @@ namespace vesk::platform::sim {
 
 class SimShell : public Shell {
 public:
+    // Windows has no value of its own for "no wallpaper": it is given, and
+    // reports back, an empty path.
     bool SetDeskWallpaper(const std::optional<std::string>& path) override {
-        wallpaperCalls.push_back(path);
+        wallpaper = path.value_or("");
+        wallpaperCalls.push_back(wallpaper);
         return true;
     }
     bool Open(const std::string& target) override {
@@ -18,7 +21,8 @@ public:
         return true;
     }
 
-    std::vector<std::optional<std::string>> wallpaperCalls;  // nullopt: no wallpaper
+    std::string wallpaper;  // the one shown now; empty: none, as on a fresh system
+    std::vector<std::string> wallpaperCalls;  // every one set, in order
     std::vector<std::string> opened;
 };
 

@@ -1,8 +1,6 @@
-// Power and sound are checked only where that is harmless: nothing here shuts
-// down, suspends or changes the volume.
+// Power is checked only where that is harmless: nothing here shuts down or
+// suspends. The volume is one of the platform contract cases.
 #include "platform/win32/windows_api.h"
-
-#include <mmsystem.h>
 
 #include <gtest/gtest.h>
 
@@ -34,19 +32,6 @@ TEST(PowerTest, ShutdownPrivilegeEndsUpEnabled) {
     BOOL held = FALSE;
     ASSERT_TRUE(PrivilegeCheck(token.get(), &wanted, &held));
     EXPECT_TRUE(held);
-}
-
-TEST(SoundTest, VolumeIsAvailableExactlyWhenADeviceIs) {
-    platform::win32::Win32System system;
-    platform::Sound& sound = system.services().sound;
-    const auto volume = sound.GetVolume();
-    if (waveOutGetNumDevs() == 0) {
-        EXPECT_EQ(volume, std::nullopt);
-        EXPECT_FALSE(sound.SetVolume(0x80008000u));
-    } else {
-        ASSERT_TRUE(volume.has_value());
-        EXPECT_TRUE(sound.SetVolume(*volume));  // unchanged
-    }
 }
 
 }  // namespace
