@@ -34,9 +34,13 @@ add_executable(vesk_win32_tests ${VESK_WIN32_TEST_SOURCES})
 target_link_libraries(vesk_win32_tests PRIVATE vesk_ui gtest_main)
 
 file(GLOB_RECURSE VESK_E2E_TEST_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp)
+list(FILTER VESK_E2E_TEST_SOURCES EXCLUDE REGEX "/tests/e2e/busy_window/")
 add_executable(vesk_e2e_tests ${VESK_E2E_TEST_SOURCES})
 target_link_libraries(vesk_e2e_tests PRIVATE vesk_win32 gtest_main)
 add_dependencies(vesk_e2e_tests Vesk)
+# The slow-to-answer program the desktop switch tests start beside them.
+add_executable(vesk_busy_window WIN32 tests/e2e/busy_window/busy_window.cpp)
+add_dependencies(vesk_e2e_tests vesk_busy_window)
 
 # skinpack for the users of the Windows build.
 add_executable(skinpack tools/skinpack/skinpack.cpp)

@@ -9,6 +9,9 @@ namespace {
 
 constexpr const wchar_t* kWindowClass = L"VeskE2eWindow";
 constexpr const wchar_t* kDesktopIconsClass = L"Progman";
+// Posted to the windows' thread: wParam is the pause in milliseconds, lParam
+// the event set as it begins.
+constexpr UINT kStallMessage = WM_APP + 1;
 constexpr int kLeft = 10, kTop = 10, kStep = 250, kWidth = 240, kHeight = 160;  // pixels
 
 void RegisterClassOnce(const wchar_t* name) {
@@ -65,6 +68,11 @@ void StandInWindows::Serve(int count, HANDLE ready) {
     SetEvent(ready);
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (message.hwnd == nullptr && message.message == kStallMessage) {
+            SetEvent(reinterpret_cast<HANDLE>(message.lParam));
+            Sleep(static_cast<DWORD>(message.wParam));
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -85,6 +93,13 @@ void StandInWindows::Activate(HWND window) const {
         ClickAt(middle);
         WaitForFocus(window);
     }
+}
+
+void StandInWindows::Stall(DWORD milliseconds) const {
+    const HANDLE begun = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (PostThreadMessageW(threadId_, kStallMessage, milliseconds, reinterpret_cast<LPARAM>(begun)))
+        WaitForSingleObject(begun, 5000);
+    CloseHandle(begun);
 }
 
 bool AllVisible(const std::vector<HWND>& windows) {

@@ -24,6 +24,10 @@ public:
     HWND textField() const { return textField_; }
     // Makes one of them the foreground window, as a click on it would.
     void Activate(HWND window) const;
+    // Keeps their thread away from its queue for a while, as a program busy
+    // between two looks at its queue: a show or hide asked of its windows
+    // meanwhile lands only afterwards. Returns once the pause has begun.
+    void Stall(DWORD milliseconds) const;
 
 private:
     void Serve(int count, HANDLE ready);

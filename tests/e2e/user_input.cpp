@@ -1,6 +1,7 @@
 #include "user_input.h"
 
 #include <iterator>
+#include <vector>
 
 namespace vesk::e2e {
 namespace {
@@ -60,6 +61,15 @@ void PressKey(WORD key, std::initializer_list<WORD> modifiers) {
     Send(Key(key, false));
     Send(Key(key, true));
     for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it) Send(Key(*it, true));
+}
+
+void PressKeyAtOnce(WORD key, std::initializer_list<WORD> modifiers) {
+    std::vector<INPUT> inputs;
+    for (WORD modifier : modifiers) inputs.push_back(Key(modifier, false));
+    inputs.push_back(Key(key, false));
+    inputs.push_back(Key(key, true));
+    for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it) inputs.push_back(Key(*it, true));
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 void TypeText(const std::wstring& text) {

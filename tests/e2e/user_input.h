@@ -12,6 +12,10 @@ namespace vesk::e2e {
 // Holds the modifiers (VK_CONTROL, VK_MENU, VK_SHIFT), presses and releases
 // the key, then releases the modifiers.
 void PressKey(WORD key, std::initializer_list<WORD> modifiers = {});
+// The same in one SendInput call, without PressKey's pauses: a hotkey fires
+// on its key-down, so the moment of the call is the hotkey's, and the time
+// between two calls is the time between two hotkeys.
+void PressKeyAtOnce(WORD key, std::initializer_list<WORD> modifiers = {});
 // Types the text into the focused control, character by character.
 void TypeText(const std::wstring& text);
 // Moves the mouse to the screen position and presses and releases a button
