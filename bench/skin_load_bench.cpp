@@ -54,4 +54,39 @@ void BM_LoadSkin(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadSkin)->Unit(benchmark::kMicrosecond);
 
+// The frame header of a JPEG picture made to claim another size.
+Bytes ClaimingSize(Bytes jpeg, std::uint16_t width, std::uint16_t height) {
+    for (std::size_t i = 0; i + 9 < jpeg.size(); ++i) {
+        if (jpeg[i] != 0xFF || jpeg[i + 1] < 0xC0 || jpeg[i + 1] > 0xC2) continue;
+        jpeg[i + 5] = std::uint8_t(height >> 8), jpeg[i + 6] = std::uint8_t(height);
+        jpeg[i + 7] = std::uint8_t(width >> 8), jpeg[i + 8] = std::uint8_t(width);
+        break;
+    }
+    return jpeg;
+}
+
+// The worst a small skin beside the program can ask for: both pictures
+// claiming the largest size allowed, with the built-in skin's few bytes of
+// picture data behind them.
+void BM_LoadSkinClaimingTheLargestPictures(benchmark::State& state) {
+    skin::SkinFile file;
+    if (!skin::ParseSkinFile(DefaultSkin(), file)) state.SkipWithError("default skin unreadable");
+    const std::int32_t side = skin::kMaxMainPictureSide;
+    file.outline = {{0, 0}, {side, 0}, {side, side}, {0, side}};
+    file.mainJpeg = ClaimingSize(file.mainJpeg, side, side);
+    file.dialogJpeg = ClaimingSize(file.dialogJpeg, skin::kMaxTitleWidth, skin::kMaxTitleHeight);
+    platform::sim::SimSystem sim;
+    sim.files.Put("C:\\Vesk\\Default.QSK", skin::SerializeSkinFile(file));
+    for (auto _ : state) {
+        skin::TDeskSkin loaded;
+        skin::SkinRegions regions{};
+        skin::RgbImage main, dialog;
+        if (!skin::LoadSkin("C:\\Vesk\\Default.QSK", "", sim.files, sim.regions, loaded, regions, main, dialog)) {
+            state.SkipWithError("load failed");
+        }
+        skin::FreeSkin(loaded, regions, sim.regions, false);
+    }
+}
+BENCHMARK(BM_LoadSkinClaimingTheLargestPictures)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

@@ -14,10 +14,33 @@ struct DecodedSkin {
     RgbImage dialog;
 };
 
+// Pictures are measured before they are decoded: a few bytes of header can
+// declare a picture that takes seconds and hundreds of megabytes to decode.
+// The main picture may be no larger than the window its outline makes.
+SkinResult CheckPictureSizes(const SkinFile& f, std::uint64_t mainOffset) {
+    const std::uint64_t dialogOffset = mainOffset + f.mainJpeg.size();
+    int width = 0, height = 0;
+    if (!ReadJpegSize(f.mainJpeg, width, height)) return {SkinStatus::UndecodableImage, mainOffset};
+    std::int32_t right = kMaxMainPictureSide, bottom = kMaxMainPictureSide;
+    if (!f.outline.empty()) {
+        right = std::min(right, std::max_element(f.outline.begin(), f.outline.end(), [](Point a, Point b) {
+                                    return a.x < b.x;
+                                })->x);
+        bottom = std::min(bottom, std::max_element(f.outline.begin(), f.outline.end(), [](Point a, Point b) {
+                                      return a.y < b.y;
+                                  })->y);
+    }
+    if (width > right || height > bottom) return {SkinStatus::PictureTooLarge, mainOffset};
+    if (!ReadJpegSize(f.dialogJpeg, width, height)) return {SkinStatus::UndecodableImage, dialogOffset};
+    if (width > kMaxTitleWidth || height > kMaxTitleHeight) return {SkinStatus::PictureTooLarge, dialogOffset};
+    return {};
+}
+
 SkinResult Decode(const std::vector<std::uint8_t>& bytes, DecodedSkin& out) {
     SkinResult result = ParseSkinFile(bytes, out.file);
     if (!result) return result;
     const std::uint64_t mainOffset = bytes.size() - out.file.dialogJpeg.size() - out.file.mainJpeg.size();
+    if (result = CheckPictureSizes(out.file, mainOffset); !result) return result;
     if (!DecodeJpeg(out.file.mainJpeg, out.main)) return {SkinStatus::UndecodableImage, mainOffset};
     if (!DecodeJpeg(out.file.dialogJpeg, out.dialog)) {
         return {SkinStatus::UndecodableImage, mainOffset + out.file.mainJpeg.size()};

@@ -57,16 +57,41 @@ bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, std::span<const 
     return true;
 }
 
+bool ReadHeader(jpeg_decompress_struct& info, ErrorManager& errors, std::span<const std::uint8_t> data) {
+    if (setjmp(errors.jump)) return false;
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, data.data(), static_cast<unsigned long>(data.size()));
+    return jpeg_read_header(&info, TRUE) == JPEG_HEADER_OK;
+}
+
+void UseOwnErrors(jpeg_decompress_struct& info, ErrorManager& errors) {
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = OnError;
+    errors.base.emit_message = OnWarning;
+}
+
 }  // namespace
+
+bool ReadJpegSize(std::span<const std::uint8_t> data, int& width, int& height) {
+    if (data.empty()) return false;
+    jpeg_decompress_struct info{};
+    ErrorManager errors{};
+    UseOwnErrors(info, errors);
+    const bool ok = ReadHeader(info, errors, data);
+    if (ok) {
+        width = static_cast<int>(info.image_width);
+        height = static_cast<int>(info.image_height);
+    }
+    jpeg_destroy_decompress(&info);
+    return ok;
+}
 
 JpegResult DecodeJpeg(std::span<const std::uint8_t> data, RgbImage& image) {
     image = {};
     if (data.empty()) return {false, "empty picture data"};
     jpeg_decompress_struct info{};
     ErrorManager errors{};
-    info.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = OnError;
-    errors.base.emit_message = OnWarning;
+    UseOwnErrors(info, errors);
     const char* failure = nullptr;
     bool ok = false;
     try {

@@ -17,4 +17,8 @@ struct JpegResult {
 // own error handler calls exit(), so decoding errors come back as a result.
 JpegResult DecodeJpeg(std::span<const std::uint8_t> data, RgbImage& image);
 
+// The picture's size in pixels from its header alone, before anything is
+// allocated for its pixels; false when there is no readable header.
+bool ReadJpegSize(std::span<const std::uint8_t> data, int& width, int& height);
+
 }  // namespace vesk::skin

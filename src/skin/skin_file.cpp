@@ -30,17 +30,19 @@ public:
         pos_ += 8;
         return static_cast<std::int64_t>(v);
     }
-    Point ReadPoint() {
-        const std::int32_t x = I32();
-        return {x, I32()};
+    // A coordinate, checked against kMaxCoordinate; the caller has made
+    // sure the bytes are there.
+    bool Coordinate(std::int32_t& value, SkinResult& result) {
+        const std::uint64_t at = pos_;
+        value = I32();
+        if (value >= -kMaxCoordinate && value <= kMaxCoordinate) return true;
+        result = {SkinStatus::CoordinateOutOfRange, at};
+        return false;
     }
-    Rect ReadRect() {
-        Rect r;
-        r.Left = I32();
-        r.Top = I32();
-        r.Right = I32();
-        r.Bottom = I32();
-        return r;
+    bool ReadPoint(Point& p, SkinResult& result) { return Coordinate(p.x, result) && Coordinate(p.y, result); }
+    bool ReadRect(Rect& r, SkinResult& result) {
+        return Coordinate(r.Left, result) && Coordinate(r.Top, result) && Coordinate(r.Right, result) &&
+               Coordinate(r.Bottom, result);
     }
     std::vector<std::uint8_t> Bytes(std::size_t count) {
         std::vector<std::uint8_t> out(bytes_.begin() + pos_, bytes_.begin() + pos_ + count);
@@ -66,7 +68,9 @@ bool ReadCount(Reader& in, std::size_t limit, SkinStatus tooMany, std::int32_t& 
 bool ReadPoints(Reader& in, std::int32_t count, std::vector<Point>& points, SkinResult& result) {
     if (!in.Need(std::size_t(count) * 8, result)) return false;
     points.resize(std::size_t(count));
-    for (auto& p : points) p = in.ReadPoint();
+    for (auto& p : points) {
+        if (!in.ReadPoint(p, result)) return false;
+    }
     return true;
 }
 
@@ -117,6 +121,8 @@ const char* SkinStatusName(SkinStatus status) {
         case SkinStatus::BadImageLength: return "image length out of range";
         case SkinStatus::BadTrailer: return "appended skin length out of range";
         case SkinStatus::UndecodableImage: return "image is not a readable JPEG picture";
+        case SkinStatus::CoordinateOutOfRange: return "a coordinate lies beyond 32767 pixels";
+        case SkinStatus::PictureTooLarge: return "a picture is larger than the window it draws";
     }
     return "unknown";
 }
@@ -133,25 +139,23 @@ SkinResult ParseSkinFile(std::span<const std::uint8_t> bytes, SkinFile& skin) {
     if (!ReadPoints(in, count, skin.outline, result)) return result;
 
     if (!in.Need((5 + kCommandRectCount) * 16, result)) return result;
-    skin.drag = in.ReadRect();
-    skin.about = in.ReadRect();
-    skin.status = in.ReadRect();
-    skin.minimize = in.ReadRect();
-    skin.close = in.ReadRect();
-    for (auto& r : skin.commands) r = in.ReadRect();
+    for (Rect* r : {&skin.drag, &skin.about, &skin.status, &skin.minimize, &skin.close}) {
+        if (!in.ReadRect(*r, result)) return result;
+    }
+    for (auto& r : skin.commands) {
+        if (!in.ReadRect(r, result)) return result;
+    }
 
     std::int32_t polygons = 0;
     if (!ReadCount(in, kMaxSelectorPolygons, SkinStatus::TooManySelectorPolygons, polygons, result)) return result;
-    if (!in.Need(16, result)) return result;
-    skin.selector = in.ReadRect();
+    if (!in.Need(16, result) || !in.ReadRect(skin.selector, result)) return result;
     skin.polygons.resize(std::size_t(polygons));
     for (auto& polygon : skin.polygons) {
         if (!ReadCount(in, kMaxSelectorPoints, SkinStatus::TooManySelectorPoints, count, result)) return result;
         if (!ReadPoints(in, count, polygon, result)) return result;
     }
 
-    if (!in.Need(8, result)) return result;
-    skin.reserved = in.ReadPoint();
+    if (!in.Need(8, result) || !in.ReadPoint(skin.reserved, result)) return result;
     std::int64_t mainLength = 0, dialogLength = 0;
     if (!ReadImageLength(in, mainLength, result) || !ReadImageLength(in, dialogLength, result)) return result;
     if (!in.Need(std::size_t(mainLength), result)) return result;

@@ -25,6 +25,14 @@ inline constexpr std::size_t kMaxSelectorPolygons = 9;
 inline constexpr std::size_t kMaxSelectorPoints = 51;
 inline constexpr std::size_t kCommandRectCount = 14;
 inline constexpr std::size_t kTrailerSize = 8;
+// Every coordinate of a skin lies within this distance of 0, so that no sum
+// or difference of two of them can overflow 32 bits.
+inline constexpr std::int32_t kMaxCoordinate = 32767;  // pixels
+// The largest pictures a skin may bring: a window no one would make larger
+// at 96 DPI, and a title strip a few lines high. A few kilobytes of JPEG may
+// claim them, so they also bound the time a skin can take to decode.
+inline constexpr std::int32_t kMaxMainPictureSide = 2048;  // pixels
+inline constexpr std::int32_t kMaxTitleWidth = 4096, kMaxTitleHeight = 256;  // pixels
 inline constexpr char kSkinMagic[3] = {'Q', 'S', 'K'};
 
 // A skin as stored: every coordinate in main-image pixels, the selector
@@ -52,6 +60,8 @@ enum class SkinStatus {
     BadImageLength,           // negative, or 2^31 bytes or more
     BadTrailer,               // the appended length does not fit the executable
     UndecodableImage,         // the JPEG decoder refused an image
+    CoordinateOutOfRange,     // a point or rectangle beyond kMaxCoordinate
+    PictureTooLarge,          // a picture over its limit or wider or higher than the outline
 };
 
 const char* SkinStatusName(SkinStatus status);

@@ -183,6 +183,52 @@ TEST_F(SkinLoading, BrokenStandaloneSkinFallsBackAndABrokenBuiltInOneIsReported)
     EXPECT_EQ(Load("", "C:\\nowhere.exe").status, SkinStatus::Unreadable);
 }
 
+// A picture whose frame header claims another size: a few bytes that would
+// take seconds and hundreds of megabytes to decode.
+Bytes ClaimingSize(Bytes jpeg, std::uint16_t width, std::uint16_t height) {
+    for (std::size_t i = 0; i + 9 < jpeg.size(); ++i) {
+        if (jpeg[i] != 0xFF || jpeg[i + 1] != 0xC0) continue;
+        jpeg[i + 5] = std::uint8_t(height >> 8), jpeg[i + 6] = std::uint8_t(height);
+        jpeg[i + 7] = std::uint8_t(width >> 8), jpeg[i + 8] = std::uint8_t(width);
+        return jpeg;
+    }
+    ADD_FAILURE() << "no baseline frame header";
+    return jpeg;
+}
+
+TEST_F(SkinLoading, PicturesAreMeasuredBeforeTheyAreDecoded) {
+    struct Case {
+        const char* what;
+        void (*change)(SkinFile&);
+        bool dialog;  // the title strip is the one refused
+    };
+    const Case cases[] = {
+        {"8192 x 8192 declared in a few bytes",
+         [](SkinFile& s) { s.mainJpeg = ClaimingSize(s.mainJpeg, 8192, 8192); }, false},
+        {"wider than the outline", [](SkinFile& s) { s.mainJpeg = EncodeJpeg(GradientPicture(101, 80)); }, false},
+        {"2049 wide with no outline",
+         [](SkinFile& s) {
+             s.outline.clear();
+             s.mainJpeg = ClaimingSize(s.mainJpeg, 2049, 8);
+         },
+         false},
+        {"a title strip 300 high", [](SkinFile& s) { s.dialogJpeg = ClaimingSize(s.dialogJpeg, 40, 300); }, true},
+    };
+    for (const Case& c : cases) {
+        SkinFile file = SmallSkin(1);
+        c.change(file);
+        const Bytes bytes = SerializeSkinFile(file);
+        sim.files.Put(kExePath, WithAppendedSkin(bytes));
+        const SkinResult r = Load();
+        EXPECT_EQ(r.status, SkinStatus::PictureTooLarge) << c.what;
+        const std::size_t dialogAt = bytes.size() - file.dialogJpeg.size();
+        EXPECT_EQ(r.offset, c.dialog ? dialogAt : dialogAt - file.mainJpeg.size()) << c.what;
+        EXPECT_FALSE(skin.Loaded);
+    }
+    sim.files.Put(kExePath, WithAppendedSkin(SerializeSkinFile(SmallSkin(1))));
+    EXPECT_TRUE(Load()) << "a picture as large as its outline";
+}
+
 TEST(SkinFileParsing, EveryTruncationIsReportedWhereTheDataEnds) {
     const Bytes whole = SerializeSkinFile(SmallSkin(2));
     SkinFile parsed;
@@ -200,6 +246,8 @@ constexpr std::size_t kOutlineCountAt = 3;
 constexpr std::size_t kSelectorCountAt = 7 + 4 * 8 + 19 * 16;
 constexpr std::size_t kFirstPolygonCountAt = kSelectorCountAt + 4 + 16;
 constexpr std::size_t kMainLengthAt = kFirstPolygonCountAt + 2 * (4 + 3 * 8) + 8;
+constexpr std::size_t kFirstRectAt = 7 + 4 * 8;
+constexpr std::size_t kReservedAt = kMainLengthAt - 8;
 
 void PutI32(Bytes& b, std::size_t at, std::int32_t v) {
     for (int i = 0; i < 4; ++i) b[at + i] = std::uint8_t(std::uint32_t(v) >> (8 * i));
@@ -228,6 +276,16 @@ TEST(SkinFileParsing, LimitsAreCheckedBeforeAnythingIsSizedByThem) {
         {kMainLengthAt, std::int64_t(1) << 31, true, SkinStatus::BadImageLength},
         {kMainLengthAt + 8, std::int64_t(1) << 40, true, SkinStatus::BadImageLength},
         {kMainLengthAt, (std::int64_t(1) << 31) - 1, true, SkinStatus::Truncated},
+        // Coordinates beyond 32767 pixels, so that no later difference of
+        // two of them can overflow (a point at INT32_MIN against a selector
+        // at 2 once did, and a selector at INT32_MIN against the pointer).
+        {7, 32768, false, SkinStatus::CoordinateOutOfRange},
+        {11, -32768, false, SkinStatus::CoordinateOutOfRange},
+        {kFirstRectAt + 8, INT32_MAX, false, SkinStatus::CoordinateOutOfRange},
+        {kSelectorCountAt + 4, INT32_MIN, false, SkinStatus::CoordinateOutOfRange},
+        {kFirstPolygonCountAt + 4, INT32_MIN, false, SkinStatus::CoordinateOutOfRange},
+        {kReservedAt + 4, 40000, false, SkinStatus::CoordinateOutOfRange},
+        {kFirstPolygonCountAt + 4, -32767, false, SkinStatus::Ok},
     };
     for (const auto& c : cases) {
         Bytes bytes = whole;
@@ -235,7 +293,7 @@ TEST(SkinFileParsing, LimitsAreCheckedBeforeAnythingIsSizedByThem) {
         SkinFile parsed;
         const SkinResult r = ParseSkinFile(bytes, parsed);
         EXPECT_EQ(r.status, c.expected) << "value " << c.value << " at " << c.at;
-        if (c.expected != SkinStatus::Truncated) EXPECT_EQ(r.offset, c.at);
+        if (c.expected != SkinStatus::Truncated && c.expected != SkinStatus::Ok) EXPECT_EQ(r.offset, c.at);
     }
 }
 

@@ -1,5 +1,8 @@
 #include "ui/main/main_panel_model.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <utility>
 
 namespace vesk::ui {
@@ -53,7 +56,13 @@ std::optional<PanelCommand> ClickCommand(int label) {
     }
 }
 
-Point Relative(Point p, const skin::Rect& r) { return {p.x - r.Left, p.y - r.Top}; }
+// The pointer comes from the system and the rectangle from a skin file:
+// their difference is taken wide, and clamped rather than wrapped.
+std::int32_t Difference(std::int32_t a, std::int32_t b) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(std::int64_t{a} - b, INT32_MIN, INT32_MAX));
+}
+
+Point Relative(Point p, const skin::Rect& r) { return {Difference(p.x, r.Left), Difference(p.y, r.Top)}; }
 
 }  // namespace
 
