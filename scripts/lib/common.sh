@@ -35,6 +35,7 @@ VESK_PACKAGES=(
   wine wine64
   xvfb xdotool imagemagick x11-utils
   fp-utils python3 shellcheck
+  clang libclang-rt-14-dev llvm-14 # libFuzzer, its sanitizers, llvm-symbolizer
 )
 # The i386 half of Wine, only where the kernel runs 32-bit programs: on other
 # hosts it installs but every program it starts fails with "Exec format
