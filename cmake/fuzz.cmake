@@ -1,8 +1,9 @@
 # Fuzzing build (-DVESK_FUZZ=ON, CC=clang CXX=clang++; scripts/fuzz makes it
 # in build/fuzz): the core and the simulator with libFuzzer's coverage and
 # ASan/UBSan, one libFuzzer program per tests/fuzz/*_fuzz.cpp, and the seed
-# corpus they start from in seeds/<target>/. libjpeg stays the system's,
-# uninstrumented: its own faults are not ours to find.
+# corpus they start from in seeds/<target>/. Debian's libjpeg is linked as
+# it is: the decoder is not ours to fuzz, and what the loader does with its
+# results is instrumented here.
 if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
   message(FATAL_ERROR "VESK_FUZZ needs clang, which brings libFuzzer: configure with CC=clang CXX=clang++")
 endif()
