@@ -92,9 +92,8 @@ vesk_packages() {
 
 # Packages of vesk_packages that are not installed (one per line).
 vesk_missing_packages() {
-  local list wanted status
-  list=$(vesk_packages) || return 1
-  mapfile -t wanted <<<"$list"
+  local wanted status
+  vesk_lines wanted vesk_packages || return 1
   # dpkg-query exits 1 when any package named is unknown or not installed,
   # which is exactly the case this function exists for: its status says
   # nothing, its output says everything.
@@ -158,14 +157,6 @@ vesk_wine_arch() {
     '')
       if vesk_host_runs_ia32; then echo win32; else echo win64; fi ;;
     *) vesk_die "VESK_WINE_ARCH must be win32 or win64, not '$VESK_WINE_ARCH'" ;;
-  esac
-}
-
-vesk_mingw_triple() { # FLAVOUR
-  case "$1" in
-    win32) echo i686-w64-mingw32 ;;
-    win64) echo x86_64-w64-mingw32 ;;
-    *) vesk_die "unknown flavour '$1' (win32, win64)" ;;
   esac
 }
 

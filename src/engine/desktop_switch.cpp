@@ -34,9 +34,12 @@ bool PasswordAccepted(DesktopContext& c, const char* question, const DesktopReco
 
 }  // namespace
 
+bool IsOwnOrShellWindow(const TControlDesktop& s, WindowHandle w) {
+    return w == s.AppWindowHandle || w == s.MainWindowHandle || w == s.DesktopIconsWindow || w == s.TaskbarWindow;
+}
+
 bool QualifiesForDesktop(const TControlDesktop& s, platform::WindowManager& windows, WindowHandle w) {
-    return windows.IsVisible(w) && w != s.AppWindowHandle && w != s.MainWindowHandle &&
-           w != s.DesktopIconsWindow && w != s.TaskbarWindow;
+    return windows.IsVisible(w) && !IsOwnOrShellWindow(s, w);
 }
 
 void CollectDesktopWindows(TControlDesktop& s, platform::WindowManager& windows, int n) {

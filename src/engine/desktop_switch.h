@@ -18,8 +18,11 @@ struct DesktopContext {
     HiddenWindowJournal& journal;
 };
 
-// A visible top-level window that is none of the program's own main and
-// application windows and none of the shell's icon window and taskbar.
+// The program's own main and application windows, and the shell's icon
+// window and taskbar: windows that belong to no desktop.
+bool IsOwnOrShellWindow(const TControlDesktop& state, WindowHandle window);
+
+// A visible top-level window that is none of IsOwnOrShellWindow's.
 bool QualifiesForDesktop(const TControlDesktop& state, platform::WindowManager& windows, WindowHandle window);
 
 // Rebuilds desktop n's list from the qualifying windows now on screen, in

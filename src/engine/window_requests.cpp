@@ -14,10 +14,6 @@ bool UnderWay(const WindowRequest& request, std::uint64_t now) {
     return request.serial != 0 && now - request.at < kLateChangeMs;
 }
 
-bool OwnOrShell(const TControlDesktop& s, WindowHandle w) {
-    return w == s.AppWindowHandle || w == s.MainWindowHandle || w == s.DesktopIconsWindow || w == s.TaskbarWindow;
-}
-
 }  // namespace
 
 void NoteHidden(TControlDesktop& s, int desktop, std::uint64_t now) { s.Desktop(desktop).Hidden = Next(s, now); }
@@ -56,7 +52,7 @@ bool CollectWithRequests(TControlDesktop& s, platform::WindowManager& windows, i
     desktop.WindowList.clear();
     desktop.FocusWindow = windows.Foreground();
     for (auto w : windows.EnumTopLevel()) {
-        if (OwnOrShell(s, w)) continue;
+        if (IsOwnOrShellWindow(s, w)) continue;
         const auto hidden = hiddenFor.find(w);
         const std::uint64_t hiddenSerial = hidden == hiddenFor.end() ? 0 : hidden->second;
         const std::uint64_t shown = shownHere.count(w) ? shownSerial : 0;

@@ -21,16 +21,10 @@ SkinResult CheckPictureSizes(const SkinFile& f, std::uint64_t mainOffset) {
     const std::uint64_t dialogOffset = mainOffset + f.mainJpeg.size();
     int width = 0, height = 0;
     if (!ReadJpegSize(f.mainJpeg, width, height)) return {SkinStatus::UndecodableImage, mainOffset};
-    std::int32_t right = kMaxMainPictureSide, bottom = kMaxMainPictureSide;
-    if (!f.outline.empty()) {
-        right = std::min(right, std::max_element(f.outline.begin(), f.outline.end(), [](Point a, Point b) {
-                                    return a.x < b.x;
-                                })->x);
-        bottom = std::min(bottom, std::max_element(f.outline.begin(), f.outline.end(), [](Point a, Point b) {
-                                      return a.y < b.y;
-                                  })->y);
-    }
-    if (width > right || height > bottom) return {SkinStatus::PictureTooLarge, mainOffset};
+    std::int32_t right = f.outline.empty() ? kMaxMainPictureSide : 0;
+    std::int32_t bottom = right;
+    for (Point p : f.outline) right = std::max(right, p.x), bottom = std::max(bottom, p.y);
+    if (width > std::min(right, kMaxMainPictureSide) || height > std::min(bottom, kMaxMainPictureSide)) return {SkinStatus::PictureTooLarge, mainOffset};
     if (!ReadJpegSize(f.dialogJpeg, width, height)) return {SkinStatus::UndecodableImage, dialogOffset};
     if (width > kMaxTitleWidth || height > kMaxTitleHeight) return {SkinStatus::PictureTooLarge, dialogOffset};
     return {};
