@@ -20,6 +20,7 @@ public:
     bool Write(std::span<const std::uint8_t> bytes) override {
         return ::write(fd_, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
     }
+    bool Truncate(std::uint64_t size) override { return ::ftruncate(fd_, static_cast<off_t>(size)) == 0; }
 
 private:
     int fd_;
@@ -34,11 +35,12 @@ BENCHMARK(BM_BareWrite20);
 
 void BM_RecordOneEvent(benchmark::State& state) {
     recorder::RecordWriter writer(std::make_unique<PosixOutputFile>());
+    recorder::RecordTrim trim;
     platform::JournalEvent event{0x100, 65, 30, 5000, 0x1234};
     const std::uint64_t limit = std::uint64_t(1) << 40;
     for (auto _ : state) {
         ++event.time;
-        writer.Append(event);
+        if (trim.Keep(event, writer.size())) writer.Append(event);
         benchmark::DoNotOptimize(writer.size() >= limit);
     }
 }

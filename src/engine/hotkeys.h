@@ -41,6 +41,7 @@ HotkeySet LiveHotkeys(const TControlDesktop& state);
 // Group names, in the order of TControlDesktop::HotkeyConflicts.
 inline constexpr std::array<const char*, kHotkeyGroupCount> kHotkeyGroups = {
     "Enter Desktop", "Main Window", "Setting Window", "Record", "Play"};
+inline constexpr std::size_t kPlayHotkeyGroup = 4;
 
 // Registers ids 1 to 31 for the window; fills ConflictText and
 // HotkeyConflicts. True when every registration succeeded. Nothing is rolled

@@ -13,6 +13,9 @@ class OutputFile {
 public:
     virtual ~OutputFile() = default;
     virtual bool Write(std::span<const std::uint8_t> bytes) = 0;
+    // Cuts the file back to its first `size` bytes (no more than it holds);
+    // later writes go on from there.
+    virtual bool Truncate(std::uint64_t size) = 0;
 };
 
 // A file open for reading in sequence; closed when destroyed.

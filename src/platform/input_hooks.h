@@ -36,6 +36,14 @@ public:
     virtual std::int32_t OnPlaybackHook(int code, JournalEvent& event) = 0;
 };
 
+// The hotkey that still reaches the system while a playback holds the
+// user's own input off, so that the user can always stop it.
+struct StopChord {
+    int modifiers = 0;   // kModAlt | kModCtrl bits
+    int virtualKey = 0;  // 0: no such hotkey, and the user's input is not held off
+    bool operator==(const StopChord&) const = default;
+};
+
 // System-wide input capture and injection. Handlers are called on the thread
 // that installed the hook, between its messages.
 class InputHooks {
@@ -43,7 +51,10 @@ public:
     using HookId = std::uintptr_t;  // 0: not installed
     virtual ~InputHooks() = default;
     virtual HookId InstallRecordHook(RecordHookHandler& handler) = 0;
-    virtual HookId InstallPlaybackHook(PlaybackHookHandler& handler) = 0;
+    // The user's keyboard and mouse input is held off until the playback is
+    // removed, except the keys of `stop`. Every key and button the playback
+    // pressed is released when it is removed.
+    virtual HookId InstallPlaybackHook(PlaybackHookHandler& handler, const StopChord& stop) = 0;
     virtual void Remove(HookId hook) = 0;
 };
 

@@ -34,6 +34,13 @@ bool RecordWriter::Append(const RecordEvent& event) {
     return true;
 }
 
+bool RecordWriter::CutTo(std::uint64_t size) {
+    if (size >= size_) return true;
+    if (!file_->Truncate(size)) return false;
+    size_ = size;
+    return true;
+}
+
 RecordReader::RecordReader(std::unique_ptr<platform::InputFile> file)
     : file_(std::move(file)), size_(file_->Size()) {}
 

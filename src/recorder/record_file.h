@@ -23,6 +23,8 @@ class RecordWriter {
 public:
     explicit RecordWriter(std::unique_ptr<platform::OutputFile> file) : file_(std::move(file)) {}
     bool Append(const RecordEvent& event);
+    // Takes the records from `size` bytes on off the end again.
+    bool CutTo(std::uint64_t size);
     std::uint64_t size() const { return size_; }  // bytes
 
 private:

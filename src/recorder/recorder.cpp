@@ -1,6 +1,7 @@
 #include "recorder/recorder.h"
 
 #include "engine/hotkey_gate.h"
+#include "engine/hotkeys.h"
 
 namespace vesk::recorder {
 using engine::GateClosed;
@@ -24,7 +25,7 @@ void Recorder::RecordCommand() {
     const std::string caption = view_.RecordCaption();
     if (caption == kRecordIdle) StartArming();
     else if (caption == kRecordArmed) BeginRecording();
-    else if (caption == kRecordRunning) StopHook();
+    else if (caption == kRecordRunning) StopRecordingByCommand();
 }
 
 void Recorder::PlayCommand() {
@@ -51,6 +52,7 @@ void Recorder::BeginRecording() {
     // must end before the recording can start.
     if (HookInstalled()) return Inform(prompt_, kStopFirst);
     hookActive_ = true;
+    trim_ = RecordTrim{};
     hook_ = system_.hooks.InstallRecordHook(*this);
     if (hook_) {
         view_.SetRecordCaptions(kRecordRunning, kRecordRunning);
@@ -74,12 +76,25 @@ void Recorder::StartPlayback() {
     reader_.emplace(std::move(file));
     hookActive_ = true;
     previousTime_ = 0;
-    hook_ = system_.hooks.InstallPlaybackHook(*this);
+    hook_ = system_.hooks.InstallPlaybackHook(*this, PlaybackStopChord());
     if (!hook_) {
         reader_.reset();
         return Inform(prompt_, "Can not open Hook Channel!");
     }
     view_.SetPlayCaptions(kPlayRunning, kPlayRunning);
+}
+
+// With the play hotkey taken by another program, the user's input is not
+// held off: the tray menu must stay within reach to stop the playback.
+platform::StopChord Recorder::PlaybackStopChord() const {
+    if (state_.HotkeyConflicts[engine::kPlayHotkeyGroup]) return {};
+    const engine::HotkeyCode play = engine::LiveHotkeys(state_).play;
+    return {play.modifier, play.key};
+}
+
+void Recorder::StopRecordingByCommand() {
+    if (HookInstalled() && writer_ && !reader_) writer_->CutTo(trim_.EndForStopCommand(writer_->size()));
+    StopHook();
 }
 
 bool Recorder::ShowHintIfWanted() {
@@ -92,6 +107,8 @@ void Recorder::StopHook() {
     if (!HookInstalled()) return;
     system_.hooks.Remove(hook_);
     hook_ = 0;
+    // A writer next to a reader is an armed recording that never began.
+    if (writer_ && !reader_) writer_->CutTo(trim_.EndForStop(writer_->size()));
     writer_.reset();
     reader_.reset();
     state_.HotkeyGate = true;
@@ -107,6 +124,7 @@ void Recorder::OnRecordHook(int code, const platform::JournalEvent& event) {
     if (code == platform::kHookSysModalOn) hookActive_ = false;
     else if (code == platform::kHookSysModalOff) hookActive_ = true;
     if (code != platform::kHookAction || !hookActive_ || !writer_) return;
+    if (!trim_.Keep(event, writer_->size())) return;
     writer_->Append(event);
     const std::uint64_t limit = std::uint64_t(std::max<std::int64_t>(state_.MaxSize, 0)) * 1024;
     if (writer_->size() >= limit) StopHook();

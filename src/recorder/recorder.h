@@ -5,6 +5,7 @@
 #include "engine/prompt.h"
 #include "platform/services.h"
 #include "recorder/record_file.h"
+#include "recorder/record_trim.h"
 #include "recorder/recorder_view.h"
 
 namespace vesk::recorder {
@@ -36,6 +37,19 @@ public:
     // (it stays on disk, empty).
     void CloseArmedFile() { writer_.reset(); }
 
+    // Held while a command that came by the mouse (a label, the tray menu)
+    // runs: a recording it stops ends before the click that began it.
+    class CommandGesture {
+    public:
+        explicit CommandGesture(Recorder& recorder) : recorder_(recorder) { recorder_.trim_.BeginCommandGesture(); }
+        ~CommandGesture() { recorder_.trim_.EndCommandGesture(); }
+        CommandGesture(const CommandGesture&) = delete;
+        CommandGesture& operator=(const CommandGesture&) = delete;
+
+    private:
+        Recorder& recorder_;
+    };
+
     void OnRecordHook(int code, const platform::JournalEvent& event) override;
     std::int32_t OnPlaybackHook(int code, platform::JournalEvent& event) override;
 
@@ -43,7 +57,9 @@ private:
     void StartArming();
     void BeginRecording();
     void StartPlayback();
+    void StopRecordingByCommand();
     bool ShowHintIfWanted();
+    platform::StopChord PlaybackStopChord() const;
 
     engine::TControlDesktop& state_;
     platform::Services& system_;
@@ -52,10 +68,14 @@ private:
 
     platform::InputHooks::HookId hook_ = 0;
     std::optional<RecordWriter> writer_;
+    RecordTrim trim_;
     std::optional<RecordReader> reader_;
     RecordEvent currentEvent_;
     bool eventFresh_ = false;
-    bool hookActive_ = false;     // false while a system-modal dialog is up
+    // False while a system-modal dialog is up. Only journal hooks are told
+    // of those; the low-level hooks used since Vista never are, so on today's
+    // Windows this stays true from the start of a recording or playback on.
+    bool hookActive_ = false;
     std::uint32_t previousTime_ = 0;
 };
 

@@ -91,6 +91,14 @@ TYPED_TEST_P(FilesContract, CreateEmptiesTheFileAndWritesAppend) {
     EXPECT_EQ(rest, second);
     EXPECT_EQ(input->Position(), whole.size());
     EXPECT_EQ(input->Read(head), 0u);
+    input.reset();
+
+    // Cut back, then appended from the cut.
+    EXPECT_FALSE(output->Truncate(whole.size() + 1)) << "a cut never grows the file";
+    ASSERT_TRUE(output->Truncate(2));
+    ASSERT_TRUE(output->Write(first));
+    output.reset();
+    EXPECT_EQ(files.ReadAll(path), (Bytes{1, 0, 1, 0, 3}));
 }
 
 TYPED_TEST_P(FilesContract, ReadRangeGivesExactlyTheBytesAskedForOrNothing) {

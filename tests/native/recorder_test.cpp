@@ -2,6 +2,7 @@
 
 #include "fake_prompt.h"
 #include "platform/sim/sim_system.h"
+#include "engine/hotkeys.h"
 #include "recorder/recorder.h"
 
 namespace vesk::recorder {
@@ -35,15 +36,22 @@ public:
     int hides = 0, recordDone = 0;
 };
 
-JournalEvent Event(std::uint32_t time, std::uint32_t message = 0x100) { return {message, 65, 30, time, 0x1234}; }
+constexpr std::uint32_t kMove = 0x200;
+JournalEvent Event(std::uint32_t time, std::uint32_t message = kMove) { return {message, 65, 30, time, 0x1234}; }
 
-Bytes RecordsWithTimes(std::initializer_list<std::uint32_t> times) {
+Bytes Records(const std::vector<JournalEvent>& events) {
     Bytes bytes;
-    for (auto t : times) {
-        const auto r = EncodeRecord(Event(t));
+    for (const auto& e : events) {
+        const auto r = EncodeRecord(e);
         bytes.insert(bytes.end(), r.begin(), r.end());
     }
     return bytes;
+}
+
+Bytes RecordsWithTimes(std::initializer_list<std::uint32_t> times) {
+    std::vector<JournalEvent> events;
+    for (auto t : times) events.push_back(Event(t));
+    return Records(events);
 }
 
 class Recording : public ::testing::Test {
@@ -93,6 +101,58 @@ TEST_F(Recording, ArmRecordAndStopLeaveWholeRecordsInTheFile) {
     EXPECT_EQ(view.label1, "Record");
     EXPECT_EQ(view.menuRecord, "Record KMEvent");
     EXPECT_EQ(*sim.files.ReadAll(kFile), RecordsWithTimes({10, 20, 30}));
+}
+
+// Keys as the journal layout carries them: the message and the virtual key.
+JournalEvent Key(std::uint32_t message, std::uint32_t key) { return {message, key, 1, 0, 0}; }
+constexpr std::uint32_t kDown = 0x100, kUp = 0x101, kCtrl = 0x11, kShift = 0x10, kF12 = 0x7B;
+const JournalEvent kCtrlDown = Key(kDown, kCtrl), kCtrlUp = Key(kUp, kCtrl), kF12Down = Key(kDown, kF12),
+                   kF12Up = Key(kUp, kF12), kADown = Key(kDown, 'A'), kAUp = Key(kUp, 'A'),
+                   kShiftDown = Key(kDown, kShift), kMoved = {kMove, 5, 6, 0, 0},
+                   kRightDown = {0x204, 9, 9, 0, 0}, kRightUp = {0x205, 9, 9, 0, 0},
+                   kLeftDown = {0x201, 7, 7, 0, 0}, kLeftUp = {0x202, 7, 7, 0, 0};
+
+TEST_F(Recording, TheChordsThatStartAndStopARecordingAreNotInIt) {
+    state.RecordHint = false;
+    const auto record = [&](std::initializer_list<JournalEvent> events) {
+        for (const auto& e : events) sim.hooks.record->OnRecordHook(kHookAction, e);
+    };
+    const auto begin = [&] {
+        recorder.RecordCommand();
+        recorder.RecordCommand();
+        ASSERT_TRUE(sim.hooks.record);
+    };
+
+    // The record hotkey: its releases come after the start, its presses
+    // (with a move among them) before the stop; Shift was pressed inside
+    // the recording and stays in it, still held.
+    begin();
+    record({kF12Up, kCtrlUp, kShiftDown, kADown, kAUp, kMoved, kCtrlDown, kMoved, kCtrlDown, kF12Down});
+    recorder.RecordCommand();
+    EXPECT_EQ(*sim.files.ReadAll(kFile), Records({kShiftDown, kADown, kAUp, kMoved}));
+
+    // The tray menu: the click that opened it and everything in the menu.
+    begin();
+    record({kADown, kAUp, kRightDown});
+    {
+        Recorder::CommandGesture gesture(recorder);
+        record({kRightUp, kMoved, kLeftDown, kLeftUp});
+        recorder.RecordCommand();
+    }
+    EXPECT_EQ(*sim.files.ReadAll(kFile), Records({kADown, kAUp}));
+
+    // A menu closed without a command leaves its clicks in; a recording
+    // that ends at its size limit keeps the presses it ends with.
+    begin();
+    record({kRightDown});
+    { Recorder::CommandGesture gesture(recorder); }
+    record({kRightUp, kCtrlDown, kF12Down});
+    recorder.RecordCommand();
+    EXPECT_EQ(*sim.files.ReadAll(kFile), Records({kRightDown, kRightUp}));
+    state.MaxSize = 1;
+    begin();
+    while (sim.hooks.record) record({kADown});
+    EXPECT_EQ(sim.files.Size(kFile), 1040u);
 }
 
 TEST_F(Recording, SizeLimitStopsAtTheFirstWholeRecordThatReachesIt) {
@@ -162,6 +222,7 @@ TEST_F(Recording, PlaybackHandsOutAllButTheLastRecordWithTheirPauses) {
     sim.files.Put(kFile, RecordsWithTimes({5000, 5100, 5400}));
     recorder.PlayCommand();
     EXPECT_EQ(view.label2, "Stop Play");
+    EXPECT_EQ(sim.hooks.playbackStop, (platform::StopChord{3, 123})) << "the play hotkey stays usable";
     EXPECT_EQ(Play(), (std::vector<std::int32_t>{0, 100}));
     EXPECT_EQ(view.label2, "Load Record");
     EXPECT_EQ(view.recordDone, 1);
@@ -171,7 +232,9 @@ TEST_F(Recording, PlaybackHandsOutAllButTheLastRecordWithTheirPauses) {
     Bytes bytes = RecordsWithTimes({0xFFFFFF00, 0x40, 0, 700, 800});
     bytes.insert(bytes.end(), 7, 0xEE);
     sim.files.Put(kFile, bytes);
+    state.HotkeyConflicts[engine::kPlayHotkeyGroup] = true;  // then nothing could stop it but the mouse
     recorder.PlayCommand();
+    EXPECT_EQ(sim.hooks.playbackStop, platform::StopChord{});
     EXPECT_EQ(Play(), (std::vector<std::int32_t>{0, 0x140, std::int32_t(0u - 0x40), 0, 100}));
 }
 

@@ -16,6 +16,8 @@ using platform::JournalEvent;
 // Keys nothing else reacts to.
 constexpr WORD kRecordKey = VK_F23;
 constexpr WORD kPlayKey = VK_F22;
+constexpr WORD kStopKey = VK_F21;
+constexpr WORD kHeldKey = VK_F24;
 
 void SendKey(WORD key, bool up) {
     INPUT input{};
@@ -45,9 +47,8 @@ public:
     InputHooks::HookId id = 0;
 };
 
-// Hands out a fixed list of events the way the recorder does: the first
-// kHookGetNext sees an empty event, each kHookSkip moves to the next, and the
-// hook is removed once the list is used up.
+// Hands out a fixed list of events the way the recorder does: each kHookSkip
+// moves to the next, and the hook is removed once the list is used up.
 class ScriptedPlayback : public platform::PlaybackHookHandler {
 public:
     struct Step {
@@ -61,10 +62,7 @@ public:
     std::int32_t OnPlaybackHook(int code, JournalEvent& event) override {
         codes.push_back(code);
         if (code == platform::kHookGetNext) {
-            if (next_ == 0) {
-                event = {};
-                return 0;
-            }
+            if (next_ == 0) return 0;  // asked before the first skip: nothing to give
             event = steps_[next_ - 1].event;
             return steps_[next_ - 1].pause;
         }
@@ -139,18 +137,26 @@ TEST_F(InputHooksTest, PlaybackReplaysWhatRecordingCaptures) {
     const JournalEvent keyUp{WM_KEYUP, kPlayKey | (scan << 8), 1, 0, 0};
     const JournalEvent move{WM_MOUSEMOVE, 200, 100, 0, 0};
     ScriptedPlayback playback(hooks, {{keyDown, 0}, {keyUp, 0}, {move, 150}});
-    playback.id = hooks.InstallPlaybackHook(playback);
+    playback.id = hooks.InstallPlaybackHook(playback, {0, kStopKey});
     ASSERT_NE(playback.id, 0u);
     EXPECT_TRUE(playback.codes.empty()) << "no handler call before the next message";
-    EXPECT_EQ(hooks.InstallPlaybackHook(playback), 0u) << "one playback at a time";
+    EXPECT_EQ(hooks.InstallPlaybackHook(playback, {}), 0u) << "one playback at a time";
+    // The user's own keys are held off while it plays, all but the stop key.
+    for (WORD key : {kRecordKey, kStopKey}) {
+        SendKey(key, false);
+        SendKey(key, true);
+    }
 
     ASSERT_TRUE(WaitFor([&] { return playback.finished; }));
     ASSERT_TRUE(WaitFor([&] { return recorded.events.size() >= 3; }));
     hooks.Remove(recordId);
 
-    const std::vector<int> rhythm = {1, 2, 1, 2, 1, 2, 1, 2};  // GetNext, Skip, ...
+    const std::vector<int> rhythm = {2, 1, 2, 1, 2, 1, 2};  // Skip, GetNext, Skip, ...
     EXPECT_EQ(playback.codes, rhythm);
 
+    EXPECT_FALSE(recorded.SawKey(WM_KEYDOWN, kRecordKey)) << "the user's key reached the system";
+    EXPECT_TRUE(recorded.SawKey(WM_KEYDOWN, kStopKey) && recorded.SawKey(WM_KEYUP, kStopKey));
+    std::erase_if(recorded.events, [](const JournalEvent& e) { return (e.paramL & 0xFF) == kStopKey; });
     ASSERT_EQ(recorded.events.size(), 3u);
     EXPECT_EQ(recorded.events[0].message, keyDown.message);
     EXPECT_EQ(recorded.events[0].paramL, keyDown.paramL);
@@ -166,16 +172,20 @@ TEST_F(InputHooksTest, PlaybackReplaysWhatRecordingCaptures) {
     EXPECT_EQ(cursor.y, 100);
 }
 
-TEST_F(InputHooksTest, RemovedPlaybackStopsCallingItsHandler) {
-    // Never runs out: zero-pause moves, played as fast as messages allow.
-    const std::vector<ScriptedPlayback::Step> steps(100000, {{WM_MOUSEMOVE, 5, 5, 0, 0}, 0});
+TEST_F(InputHooksTest, RemovedPlaybackStopsCallingItsHandlerAndReleasesItsKeys) {
+    // Never runs out: a key held down, then zero-pause moves, played as fast
+    // as messages allow.
+    std::vector<ScriptedPlayback::Step> steps(100000, {{WM_MOUSEMOVE, 5, 5, 0, 0}, 0});
+    const UINT scan = MapVirtualKeyW(kHeldKey, MAPVK_VK_TO_VSC);
+    steps.front() = {{WM_KEYDOWN, kHeldKey | (scan << 8), 1, 0, 0}, 0};
     ScriptedPlayback playback(hooks, steps);
-    playback.id = hooks.InstallPlaybackHook(playback);
+    playback.id = hooks.InstallPlaybackHook(playback, {});
     ASSERT_NE(playback.id, 0u);
     // One message at a time: a zero-pause playback always has its next step
     // queued, so emptying the queue would play the whole list.
     MSG message;
-    for (int i = 0; i < 5000 && playback.codes.size() < 6; ++i) {
+    const auto held = [] { return (GetAsyncKeyState(kHeldKey) & 0x8000) != 0; };
+    for (int i = 0; i < 5000 && (playback.codes.size() < 6 || !held()); ++i) {
         if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             DispatchMessageW(&message);
         } else {
@@ -183,8 +193,10 @@ TEST_F(InputHooksTest, RemovedPlaybackStopsCallingItsHandler) {
         }
     }
     ASSERT_GE(playback.codes.size(), 6u);
+    EXPECT_TRUE(held()) << "the key was never played";
 
     hooks.Remove(playback.id);
+    EXPECT_TRUE(WaitFor([&] { return !held(); })) << "the key stays down";
     const std::size_t calls = playback.codes.size();
     WaitFor([] { return false; }, 200);
     EXPECT_EQ(playback.codes.size(), calls);

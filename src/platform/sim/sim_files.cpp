@@ -54,6 +54,12 @@ public:
         content.insert(content.end(), bytes.begin(), bytes.end());
         return true;
     }
+    bool Truncate(std::uint64_t size) override {
+        auto& content = files_.files_[key_];
+        if (size > content.size()) return false;
+        content.resize(size);
+        return true;
+    }
 
 private:
     SimFiles& files_;

@@ -13,9 +13,10 @@ public:
         playback = nullptr;
         return ++lastId;
     }
-    HookId InstallPlaybackHook(PlaybackHookHandler& handler) override {
+    HookId InstallPlaybackHook(PlaybackHookHandler& handler, const StopChord& stop) override {
         if (refuseInstall) return 0;
         playback = &handler;
+        playbackStop = stop;
         record = nullptr;
         return ++lastId;
     }
@@ -28,6 +29,7 @@ public:
     bool refuseInstall = false;
     RecordHookHandler* record = nullptr;
     PlaybackHookHandler* playback = nullptr;
+    StopChord playbackStop;
     HookId lastId = 0;
     int removals = 0;
 };

@@ -29,6 +29,14 @@ public:
         return true;
     }
 
+    bool Truncate(std::uint64_t size) override {
+        LARGE_INTEGER end{};
+        if (!GetFileSizeEx(file_.get(), &end) || size > static_cast<std::uint64_t>(end.QuadPart)) return false;
+        LARGE_INTEGER at{};
+        at.QuadPart = static_cast<LONGLONG>(size);
+        return SetFilePointerEx(file_.get(), at, nullptr, FILE_BEGIN) && SetEndOfFile(file_.get());
+    }
+
 private:
     ScopedFileHandle file_;
 };

@@ -25,9 +25,9 @@ InputHooks::HookId Win32InputHooks::InstallRecordHook(RecordHookHandler& handler
     return IdOf(recording_);
 }
 
-InputHooks::HookId Win32InputHooks::InstallPlaybackHook(PlaybackHookHandler& handler) {
+InputHooks::HookId Win32InputHooks::InstallPlaybackHook(PlaybackHookHandler& handler, const StopChord& stop) {
     if (playback_) return 0;
-    auto playback = std::make_unique<InputPlayback>(handler);
+    auto playback = std::make_unique<InputPlayback>(handler, stop);
     if (!playback->started()) return 0;
     playback_ = std::move(playback);
     return IdOf(playback_);

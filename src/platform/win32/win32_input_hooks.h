@@ -16,7 +16,7 @@ public:
     Win32InputHooks();
     ~Win32InputHooks() override;
     HookId InstallRecordHook(RecordHookHandler& handler) override;
-    HookId InstallPlaybackHook(PlaybackHookHandler& handler) override;
+    HookId InstallPlaybackHook(PlaybackHookHandler& handler, const StopChord& stop) override;
     // Unknown ids (and 0) are ignored; callable from inside a handler.
     void Remove(HookId hook) override;
 

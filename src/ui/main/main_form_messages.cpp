@@ -169,7 +169,10 @@ bool MainForm::HandleMouse(UINT message, WPARAM wParam) {
         return true;
     default: return false;
     }
-    if (request) RunCommand(*request);
+    if (request) {
+        const recorder::Recorder::CommandGesture gesture(recorder_);
+        RunCommand(*request);
+    }
     return true;
 }
 
@@ -180,6 +183,7 @@ void MainForm::TrayMessage(UINT mouseMessage) {
     }
     if (mouseMessage != WM_RBUTTONDOWN || MainWindowVisible()) return;
     const POINT at{GetSystemMetrics(SM_CXSCREEN) - kMenuRightInset, GetSystemMetrics(SM_CYSCREEN) - kMenuBottomInset};
+    const recorder::Recorder::CommandGesture gesture(recorder_);
     const auto chosen = deskMenu_.PopUp(window_, at);
     if (!chosen) return;
     if (const auto request = menuModel_.Click(*chosen)) RunCommand(*request);

@@ -1,0 +1,31 @@
+#include "recorder/record_trim.h"
+
+#include "recorder/input_stroke.h"
+
+namespace vesk::recorder {
+
+bool RecordTrim::Keep(const RecordEvent& event, std::uint64_t position) {
+    const Stroke stroke = StrokeOf(event);
+    switch (stroke.kind) {
+    case StrokeKind::Press:
+        held_.insert(stroke.key);
+        if (!trailingPresses_) trailingPresses_ = position;
+        latestPress_ = position;
+        return true;
+    case StrokeKind::Release:
+        if (held_.erase(stroke.key) == 0) return false;
+        trailingPresses_.reset();
+        return true;
+    case StrokeKind::PointerMove: return true;
+    case StrokeKind::Other: break;
+    }
+    trailingPresses_.reset();
+    return true;
+}
+
+std::uint64_t RecordTrim::EndForStopCommand(std::uint64_t size) const {
+    if (gesture_) return *gesture_;
+    return trailingPresses_.value_or(size);
+}
+
+}  // namespace vesk::recorder
