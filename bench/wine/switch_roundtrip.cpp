@@ -19,6 +19,7 @@
 #include "platform/win32/utf.h"
 #include "platform/win32/win32_system.h"
 #include "../silent_ui.h"
+#include "playback_pace.h"
 #include "window_host.h"
 
 namespace vesk::bench {
@@ -230,5 +231,7 @@ int main(int argc, char** argv) {
         return vesk::bench::RunWindowHost(std::atoi(argv[2]), vesk::platform::win32::Widen(argv[3]),
                                           vesk::platform::win32::Widen(argv[4]));
     }
-    return vesk::bench::RunBenchmark();
+    const int status = vesk::bench::RunBenchmark();
+    vesk::bench::RunPlaybackPace();
+    return status;
 }

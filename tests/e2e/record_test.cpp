@@ -1,4 +1,9 @@
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "desktop_test.h"
 #include "platform/win32/utf.h"
@@ -16,6 +21,27 @@ std::wstring TempFile(const wchar_t* name) {
     wchar_t folder[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, folder);
     return std::wstring(folder) + name;
+}
+
+// The message and virtual key of each record of the file (every record is a
+// key here); an empty list for a missing file or a partial record.
+std::vector<std::pair<UINT, int>> RecordedKeys(const std::wstring& path) {
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    const std::vector<char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    std::vector<std::pair<UINT, int>> keys;
+    if (bytes.size() % 20 != 0) return keys;
+    for (std::size_t at = 0; at < bytes.size(); at += 20) {
+        const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[at + i]); };
+        keys.emplace_back(byte(0) | byte(1) << 8, byte(4));
+    }
+    return keys;
+}
+
+bool AnyModifierDown() {
+    for (int key : {VK_CONTROL, VK_MENU, VK_SHIFT, VK_LWIN, VK_RWIN}) {
+        if (GetAsyncKeyState(key) & 0x8000) return true;
+    }
+    return false;
 }
 
 class RecordTest : public DesktopTest {
@@ -49,9 +75,14 @@ TEST_F(RecordTest, RecordHotkeyArmsBeginsAndStopsARecordingOfWholeEvents) {
     PressKey(kRecordKey, {VK_CONTROL});
     Sleep(500);
 
-    const auto size = std::filesystem::file_size(path_);
-    EXPECT_GT(size, 0u) << "nothing was recorded";
-    EXPECT_EQ(size % 20, 0u) << "the file holds a broken record";
+    // Only what was typed between the two chords: no release of the chord
+    // that began it, no press of the chord that stopped it.
+    EXPECT_EQ(RecordedKeys(path_), (std::vector<std::pair<UINT, int>>{{WM_KEYDOWN, 'A'},
+                                                                      {WM_KEYUP, 'A'},
+                                                                      {WM_KEYDOWN, 'B'},
+                                                                      {WM_KEYUP, 'B'},
+                                                                      {WM_KEYDOWN, 'C'},
+                                                                      {WM_KEYUP, 'C'}}));
 
     // Stopped: the record hotkey arms a new recording again.
     PressKey(kRecordKey, {VK_CONTROL});
@@ -101,20 +132,37 @@ TEST_F(RecordTest, PlaybackRepeatsTheRecordedTyping) {
     ASSERT_TRUE(PollUntil([&] { return TextOf(field) == L"vesk"; }, kActionTimeout));
     Sleep(500);
 
-    SetWindowTextW(field, L"");
-    PressKey(kPlayKey, {VK_CONTROL, VK_MENU});
-    const HWND openDialog = WaitForDialog(kFileDialogClass);
-    ASSERT_NE(openDialog, nullptr) << "Ctrl+Alt+F12 opened no open dialog";
-    AnswerWithText(openDialog, path_);
-    const HWND playHint = WaitForPrompt();
-    ASSERT_NE(playHint, nullptr);
-    AnswerWith(playHint, VK_RETURN);
+    // Played twice in one run: the same text each time, starting at once
+    // with the recording's first record (the move to the field), and no key
+    // left down afterwards.
+    const POINT centre = CentreOf(field);
+    for (int round = 1; round <= 2; ++round) {
+        SCOPED_TRACE("playback " + std::to_string(round));
+        SetWindowTextW(field, L"");
+        MoveMouseTo({centre.x + 100, centre.y + 60});
+        PressKey(kPlayKey, {VK_CONTROL, VK_MENU});
+        const HWND openDialog = WaitForDialog(kFileDialogClass);
+        ASSERT_NE(openDialog, nullptr) << "Ctrl+Alt+F12 opened no open dialog";
+        AnswerWithText(openDialog, path_);
+        const HWND playHint = WaitForPrompt();
+        ASSERT_NE(playHint, nullptr);
+        AnswerWith(playHint, VK_RETURN);
+        const auto asked = std::chrono::steady_clock::now();
+        EXPECT_TRUE(PollUntil(
+            [&] {
+                POINT at{};
+                GetCursorPos(&at);
+                return at.x == centre.x && at.y == centre.y;
+            },
+            std::chrono::seconds(5)));
+        EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::milliseconds(500))
+            << "the playback began late";
 
-    EXPECT_TRUE(PollUntil([&] { return TextOf(field) == L"vesk"; }, std::chrono::seconds(20)))
-        << "the playback typed \"" << platform::win32::Narrow(TextOf(field)) << "\"";
-    // A playback ends before the record's last event, here the F12 press
-    // that stopped the recording, so the Ctrl press before it stays down.
-    PressKey(VK_CONTROL);
+        EXPECT_TRUE(PollUntil([&] { return TextOf(field) == L"vesk"; }, std::chrono::seconds(20)))
+            << "the playback typed \"" << platform::win32::Narrow(TextOf(field)) << "\"";
+        Sleep(1000);
+        EXPECT_FALSE(AnyModifierDown()) << "the playback left a modifier key down";
+    }
     PostMessageW(main_, kTrayIconMessage, 0, WM_LBUTTONDOWN);
     ASSERT_TRUE(WaitUntilVisible(main_));
     EXPECT_TRUE(ExitVesk());
