@@ -21,13 +21,6 @@ void HideListed(DesktopContext& c, int desktop, const std::vector<WindowHandle>&
     for (auto w : visible) windows.Hide(w);
 }
 
-void ApplyShellWindow(DesktopContext& c, WindowHandle window, bool wanted, void (DesktopView::*setCaption)(const std::string&),
-                      const char* shownCaption, const char* hiddenCaption) {
-    auto& windows = c.system.windows;
-    if (wanted && ShowShellWindow(windows, window)) (c.view.*setCaption)(shownCaption);
-    else if (!wanted && HideShellWindow(windows, window)) (c.view.*setCaption)(hiddenCaption);
-}
-
 bool PasswordAccepted(DesktopContext& c, const char* question, const DesktopRecord& desktop) {
     return c.prompt.Ask(question, true, desktop.Password) == PromptResult::Ok;
 }
@@ -84,10 +77,9 @@ bool SwitchDesktop(DesktopContext& c, int target) {
     HideListed(c, current, s.Desktop(current).WindowList, underWay);
     NoteHidden(s, current, now);
     c.view.SetStatusText("Vesk " + std::to_string(target));
-    ApplyShellWindow(c, s.DesktopIconsWindow, entering.ProgWnd, &DesktopView::SetIconsCommandCaption, "Hide Desk", "Show Desk");
-    ApplyShellWindow(c, s.TaskbarWindow, entering.TrayWnd, &DesktopView::SetTaskbarCommandCaption, "Hide TaskBar",
-                     "Show TaskBar");
     s.CurrentDesktop = target;
+    ApplyShellWindow(c, kDesktopIconsKind);
+    ApplyShellWindow(c, kTaskbarKind);
     ApplyMusic(c);
     // Gone windows stay listed; the list is rebuilt when the desktop is left.
     for (auto w : entering.WindowList) {
@@ -98,6 +90,16 @@ bool SwitchDesktop(DesktopContext& c, int target) {
     windows.SetForeground(entering.FocusWindow);
     ApplyWallpaper(s, c.system, target);
     return true;
+}
+
+void ApplyShellWindow(DesktopContext& c, const ShellWindowKind& kind) {
+    auto& windows = c.system.windows;
+    const WindowHandle window = c.state.*kind.window;
+    if (c.state.Desktop(c.state.CurrentDesktop).*kind.flag) {
+        if (ShowShellWindow(windows, window)) (c.view.*kind.setCaption)(kind.shownCaption);
+    } else if (HideShellWindow(windows, window)) {
+        (c.view.*kind.setCaption)(kind.hiddenCaption);
+    }
 }
 
 void ApplyMusic(DesktopContext& c) {

@@ -43,6 +43,25 @@ bool SwitchDesktop(DesktopContext& context, int target);
 // The current desktop's sound flag sets the volume and the music caption.
 void ApplyMusic(DesktopContext& context);
 
+// One of the two shell windows a desktop shows or hides: its flag in the
+// desktop's record, its handle, and the caption of the command that toggles
+// it, which names what the next click does ("Hide ..." while shown).
+struct ShellWindowKind {
+    bool DesktopRecord::*flag;
+    WindowHandle TControlDesktop::*window;
+    void (DesktopView::*setCaption)(const std::string&);
+    const char* shownCaption;
+    const char* hiddenCaption;
+};
+inline constexpr ShellWindowKind kTaskbarKind{&DesktopRecord::TrayWnd, &TControlDesktop::TaskbarWindow,
+                                              &DesktopView::SetTaskbarCommandCaption, "Hide TaskBar", "Show TaskBar"};
+inline constexpr ShellWindowKind kDesktopIconsKind{&DesktopRecord::ProgWnd, &TControlDesktop::DesktopIconsWindow,
+                                                   &DesktopView::SetIconsCommandCaption, "Hide Desk", "Show Desk"};
+
+// Shows or hides the window as the current desktop wants; the caption
+// changes only when the window did.
+void ApplyShellWindow(DesktopContext& context, const ShellWindowKind& kind);
+
 // The move and copy hotkeys: the foreground window, when it qualifies, joins
 // desktop n's list; a moved window is hidden and leaves the current desktop.
 void MoveForegroundWindow(DesktopContext& context, int desktop);

@@ -19,9 +19,9 @@ inline constexpr int kPlayHotkey = 31;
 inline constexpr int kMoveHotkeyBase = 10;
 inline constexpr int kCopyHotkeyBase = 20;
 
-inline constexpr int kModAlt = 1;
-inline constexpr int kModCtrl = 2;
-inline constexpr int kModCtrlAlt = 3;
+using platform::kModAlt;
+using platform::kModCtrl;
+inline constexpr int kModCtrlAlt = kModCtrl | kModAlt;
 
 // A modifier (1 Alt, 2 Ctrl, 3 Ctrl+Alt) and a virtual key.
 struct HotkeyCode {

@@ -13,7 +13,7 @@ constexpr const char* kHelpWindowTitle = "Vesk Help";
 
 }  // namespace
 
-MainCommands::MainCommands(DesktopContext& desktop, recorder::Recorder& recorder, CommandHost& host)
+MainCommands::MainCommands(DesktopContext& desktop, RecorderCommands& recorder, CommandHost& host)
     : d_(desktop), recorder_(recorder), host_(host) {}
 
 void MainCommands::HotkeyCommand(int id) {
@@ -208,18 +208,5 @@ bool MainCommands::ExitSequence(bool mainPasswordRefused) {
     RestoreDesktop(d_);
     return true;
 }
-
-std::string MenuItemText(const std::string& caption) {
-    std::string text = caption;
-    const auto amp = text.find('&');
-    if (amp == std::string::npos) return text;
-    text.erase(amp, 1);
-    if (text == "-") return text;
-    // "Name(&X)": the "(", the letter and the ")" around the removed "&" go too.
-    if (amp >= 1 && amp + 1 < text.size() && text[amp - 1] == '(' && text[amp + 1] == ')') text.erase(amp - 1, 3);
-    return text;
-}
-
-int MenuItemHeight(const std::string& caption) { return caption == "-" ? 22 / 3 : 22; }
 
 }  // namespace vesk::engine

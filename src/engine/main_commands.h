@@ -2,7 +2,7 @@
 #include <deque>
 
 #include "engine/desktop_switch.h"
-#include "recorder/recorder.h"
+#include "engine/recorder_commands.h"
 
 namespace vesk::engine {
 
@@ -32,7 +32,7 @@ public:
 // they run, so a hotkey arriving meanwhile is dropped, not queued.
 class MainCommands {
 public:
-    MainCommands(DesktopContext& desktop, recorder::Recorder& recorder, CommandHost& host);
+    MainCommands(DesktopContext& desktop, RecorderCommands& recorder, CommandHost& host);
 
     void HotkeyCommand(int id);
     void SelectDesktop(int desktop);  // a click on the selector
@@ -73,15 +73,10 @@ private:
     bool Confirm(const std::string& question);
 
     DesktopContext& d_;
-    recorder::Recorder& recorder_;
+    RecorderCommands& recorder_;
     CommandHost& host_;
     bool switching_ = false;
     std::deque<int> waitingDesktopKeys_;  // in the order they arrived
 };
-
-// "Name(&X)" is drawn as "Name"; any other "&" is dropped.
-std::string MenuItemText(const std::string& caption);
-// Item heights of the owner-drawn tray menu, in pixels.
-int MenuItemHeight(const std::string& caption);
 
 }  // namespace vesk::engine

@@ -3,6 +3,7 @@
 
 #include "engine/control_desktop.h"
 #include "engine/prompt.h"
+#include "engine/recorder_commands.h"
 #include "platform/services.h"
 #include "recorder/record_file.h"
 #include "recorder/record_trim.h"
@@ -20,22 +21,23 @@ inline constexpr const char* kPlayRunning = "Stop Play";
 
 // Records the user's input into a record file and plays one back, driven by
 // the record and play commands (labels, tray menu, hotkeys).
-class Recorder : public platform::RecordHookHandler, public platform::PlaybackHookHandler {
+class Recorder : public engine::RecorderCommands,
+                 public platform::RecordHookHandler,
+                 public platform::PlaybackHookHandler {
 public:
     Recorder(engine::TControlDesktop& state, platform::Services& system, engine::Prompt& prompt,
              RecorderView& view);
 
-    void RecordCommand();
-    void PlayCommand();
+    void RecordCommand() override;
+    void PlayCommand() override;
     // Removes whichever hook is installed, closes the file and tells the
     // main window. Does nothing while no hook is installed.
-    void StopHook();
+    void StopHook() override;
     // Back to idle captions; the WM_RECORDDONE handler.
     void RecordDone();
-    bool HookInstalled() const { return hook_ != 0; }
-    // At exit: a file created for a recording that never began is closed
-    // (it stays on disk, empty).
-    void CloseArmedFile() { writer_.reset(); }
+    bool HookInstalled() const override { return hook_ != 0; }
+    // The file stays on disk, empty.
+    void CloseArmedFile() override { writer_.reset(); }
 
     // Held while a command that came by the mouse (a label, the tray menu)
     // runs: a recording it stops ends before the click that began it.

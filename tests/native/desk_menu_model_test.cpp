@@ -108,5 +108,14 @@ TEST(DeskMenuTest, RunTimeCaptionsChangeByName) {
     EXPECT_EQ(menu.Caption("MenuLoad"), "Load Record");
 }
 
+TEST(TrayMenu, CaptionsLoseTheirAcceleratorAndSeparatorsAreThin) {
+    EXPECT_EQ(MenuItemText("Name(&X)"), "Name");
+    EXPECT_EQ(MenuItemText("Exit Vesk"), "Exit Vesk");
+    EXPECT_EQ(MenuItemText("&Options"), "Options");
+    EXPECT_EQ(MenuItemText("&-"), "-");
+    EXPECT_EQ(MenuItemHeight("-"), 7);
+    EXPECT_EQ(MenuItemHeight("Vesk 1"), 22);
+}
+
 }  // namespace
 }  // namespace vesk::ui

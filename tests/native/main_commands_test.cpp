@@ -9,6 +9,7 @@
 #include "fake_desktop_view.h"
 #include "fake_prompt.h"
 #include "platform/sim/sim_system.h"
+#include "recorder/recorder.h"
 
 namespace vesk::engine {
 namespace {
@@ -288,15 +289,6 @@ TEST_F(Commands, HelpOpensTheFileOnceAndRestoresAMinimisedViewer) {
     sim.windows.Hide(viewer);
     commands.Help();
     EXPECT_EQ(sim.shell.opened.size(), 2u);
-}
-
-TEST(TrayMenu, CaptionsLoseTheirAcceleratorAndSeparatorsAreThin) {
-    EXPECT_EQ(MenuItemText("Name(&X)"), "Name");
-    EXPECT_EQ(MenuItemText("Exit Vesk"), "Exit Vesk");
-    EXPECT_EQ(MenuItemText("&Options"), "Options");
-    EXPECT_EQ(MenuItemText("&-"), "-");
-    EXPECT_EQ(MenuItemHeight("-"), 7);
-    EXPECT_EQ(MenuItemHeight("Vesk 1"), 22);
 }
 
 }  // namespace

@@ -2,32 +2,18 @@
 
 #include "platform/win32/windows_api.h"
 
-#include <algorithm>
-
+#include "platform/win32/chunked_io.h"
 #include "platform/win32/long_path.h"
 #include "platform/win32/scoped_handles.h"
 
 namespace vesk::platform::win32 {
 namespace {
 
-// Largest single ReadFile/WriteFile request, in bytes.
-constexpr std::size_t kChunk = 1u << 20;
-
 class Win32OutputFile final : public OutputFile {
 public:
     explicit Win32OutputFile(ScopedFileHandle file) : file_(std::move(file)) {}
 
-    bool Write(std::span<const std::uint8_t> bytes) override {
-        while (!bytes.empty()) {
-            const DWORD wanted = static_cast<DWORD>(std::min(bytes.size(), kChunk));
-            DWORD written = 0;
-            if (!WriteFile(file_.get(), bytes.data(), wanted, &written, nullptr) || written == 0) {
-                return false;
-            }
-            bytes = bytes.subspan(written);
-        }
-        return true;
-    }
+    bool Write(std::span<const std::uint8_t> bytes) override { return WriteChunked(file_.get(), bytes); }
 
     bool Truncate(std::uint64_t size) override {
         LARGE_INTEGER end{};
@@ -45,16 +31,9 @@ class Win32InputFile final : public InputFile {
 public:
     explicit Win32InputFile(ScopedFileHandle file) : file_(std::move(file)) {}
 
+    // An error comes back as a short read, like the end of the file.
     std::size_t Read(std::span<std::uint8_t> into) override {
-        std::size_t done = 0;
-        while (done < into.size()) {
-            const DWORD wanted = static_cast<DWORD>(std::min(into.size() - done, kChunk));
-            DWORD got = 0;
-            if (!ReadFile(file_.get(), into.data() + done, wanted, &got, nullptr) || got == 0) {
-                break;  // end of file, or an error the caller sees as a short read
-            }
-            done += got;
-        }
+        const std::size_t done = ReadChunked(file_.get(), into).bytes;
         position_ += done;
         return done;
     }

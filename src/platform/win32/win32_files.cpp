@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "platform/win32/chunked_io.h"
 #include "platform/win32/long_path.h"
 #include "platform/win32/scoped_handles.h"
 #include "platform/win32/utf.h"
@@ -13,27 +14,10 @@
 namespace vesk::platform::win32 {
 namespace {
 
-// Largest single ReadFile/WriteFile request, in bytes.
-constexpr DWORD kChunk = 1u << 20;
-
 ScopedFileHandle OpenShared(const std::string& path, DWORD access) {
     return ScopedFileHandle(CreateFileW(ToApiPath(path).c_str(), access,
                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-}
-
-// Fills bytes from the file's current position; false on a read error.
-// Stops early at the end of the file, leaving `done` short.
-bool ReadInto(HANDLE file, std::vector<std::uint8_t>& bytes, std::size_t& done) {
-    done = 0;
-    while (done < bytes.size()) {
-        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, kChunk));
-        DWORD got = 0;
-        if (!ReadFile(file, bytes.data() + done, wanted, &got, nullptr)) return false;
-        if (got == 0) break;
-        done += got;
-    }
-    return true;
 }
 
 bool IsDriveRoot(const std::wstring& path) {
@@ -66,9 +50,9 @@ std::optional<std::vector<std::uint8_t>> Win32Files::ReadAll(const std::string& 
         return std::nullopt;
     }
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
-    std::size_t done = 0;
-    if (!ReadInto(file.get(), bytes, done)) return std::nullopt;
-    bytes.resize(done);  // the file may have shrunk since we asked its size
+    const ChunkedRead read = ReadChunked(file.get(), bytes);
+    if (!read.ok) return std::nullopt;
+    bytes.resize(read.bytes);  // the file may have shrunk since we asked its size
     return bytes;
 }
 
@@ -92,8 +76,8 @@ std::optional<std::vector<std::uint8_t>> Win32Files::ReadRange(const std::string
     position.QuadPart = static_cast<LONGLONG>(offset);
     if (!SetFilePointerEx(file.get(), position, nullptr, FILE_BEGIN)) return std::nullopt;
     std::vector<std::uint8_t> bytes(length);
-    std::size_t done = 0;
-    if (!ReadInto(file.get(), bytes, done) || done != bytes.size()) return std::nullopt;
+    const ChunkedRead read = ReadChunked(file.get(), bytes);
+    if (!read.ok || read.bytes != bytes.size()) return std::nullopt;
     return bytes;
 }
 

@@ -2,7 +2,9 @@
 
 #include "platform/win32/windows_api.h"
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "platform/win32/scoped_handles.h"
@@ -12,6 +14,37 @@ namespace vesk::platform::win32 {
 namespace {
 
 constexpr REGSAM kReadWrite = KEY_READ | KEY_WRITE;
+
+struct RawValue {
+    DWORD type = REG_NONE;
+    std::vector<BYTE> bytes;
+};
+
+// A value's type and data, read whole. The value may grow between the size
+// query and the read; the read is tried again then.
+std::optional<RawValue> QueryValue(HKEY key, const std::wstring& name) {
+    RawValue value;
+    DWORD size = 0;
+    if (RegQueryValueExW(key, name.c_str(), nullptr, &value.type, nullptr, &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        // Never empty: with no buffer at all the call reports the size and
+        // succeeds, whatever the value holds by now.
+        value.bytes.assign(std::max<DWORD>(size, 1), 0);
+        DWORD capacity = size;
+        const LSTATUS status =
+            RegQueryValueExW(key, name.c_str(), nullptr, &value.type, value.bytes.data(), &capacity);
+        if (status == ERROR_MORE_DATA) {
+            size = capacity;
+            continue;
+        }
+        if (status != ERROR_SUCCESS) return std::nullopt;
+        value.bytes.resize(capacity);
+        return value;
+    }
+    return std::nullopt;
+}
 
 class Win32RegistryKey final : public RegistryKey {
 public:
@@ -30,58 +63,19 @@ public:
     }
 
     std::optional<std::string> ReadString(const std::string& name) override {
-        const std::wstring wideName = Widen(name);
-        DWORD type = REG_NONE;
-        DWORD size = 0;
-        if (RegQueryValueExW(key_.get(), wideName.c_str(), nullptr, &type, nullptr, &size) !=
-            ERROR_SUCCESS) {
-            return std::nullopt;
-        }
-        // The value may grow between the size query and the read; retry then.
-        for (int attempt = 0; attempt < 4; ++attempt) {
-            if (type != REG_SZ && type != REG_EXPAND_SZ) return std::nullopt;
-            // Stored strings need not end in NUL and may have an odd byte count:
-            // read into a zeroed buffer one character longer than the data.
-            std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 2, L'\0');
-            DWORD capacity = static_cast<DWORD>((buffer.size() - 1) * sizeof(wchar_t));
-            const LSTATUS status =
-                RegQueryValueExW(key_.get(), wideName.c_str(), nullptr, &type,
-                                 reinterpret_cast<BYTE*>(buffer.data()), &capacity);
-            if (status == ERROR_MORE_DATA) {
-                size = capacity;
-                continue;
-            }
-            if (status != ERROR_SUCCESS) return std::nullopt;
-            if (type != REG_SZ && type != REG_EXPAND_SZ) return std::nullopt;
-            const std::size_t chars = capacity / sizeof(wchar_t);
-            return Narrow(std::wstring_view(buffer.data(), wcsnlen(buffer.data(), chars)));
-        }
-        return std::nullopt;
+        const auto value = QueryValue(key_.get(), Widen(name));
+        if (!value || (value->type != REG_SZ && value->type != REG_EXPAND_SZ)) return std::nullopt;
+        // Stored strings need not end in NUL and may have an odd byte count.
+        std::wstring text(value->bytes.size() / sizeof(wchar_t), L'\0');
+        std::memcpy(text.data(), value->bytes.data(), text.size() * sizeof(wchar_t));
+        text.resize(wcsnlen(text.c_str(), text.size()));
+        return Narrow(text);
     }
 
     std::optional<std::string> ReadBinary(const std::string& name) override {
-        const std::wstring wideName = Widen(name);
-        DWORD type = REG_NONE;
-        DWORD size = 0;
-        if (RegQueryValueExW(key_.get(), wideName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
-            return std::nullopt;
-        }
-        // The value may grow between the size query and the read; retry then.
-        for (int attempt = 0; attempt < 4; ++attempt) {
-            if (type != REG_BINARY) return std::nullopt;
-            std::string bytes(size, '\0');
-            DWORD capacity = size;
-            const LSTATUS status = RegQueryValueExW(key_.get(), wideName.c_str(), nullptr, &type,
-                                                    reinterpret_cast<BYTE*>(bytes.data()), &capacity);
-            if (status == ERROR_MORE_DATA) {
-                size = capacity;
-                continue;
-            }
-            if (status != ERROR_SUCCESS || type != REG_BINARY) return std::nullopt;
-            bytes.resize(capacity);
-            return bytes;
-        }
-        return std::nullopt;
+        const auto value = QueryValue(key_.get(), Widen(name));
+        if (!value || value->type != REG_BINARY) return std::nullopt;
+        return std::string(value->bytes.begin(), value->bytes.end());
     }
 
     bool WriteDword(const std::string& name, std::uint32_t value) override {

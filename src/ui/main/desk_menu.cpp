@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "engine/main_commands.h"
 #include "platform/win32/scoped_handles.h"
 #include "platform/win32/utf.h"
 
@@ -111,8 +110,8 @@ bool DeskMenu::Measure(HWND owner, MEASUREITEMSTRUCT& measure) const {
     if (measure.CtlType != ODT_MENU) return false;
     const DeskMenuItem* item = ItemOf(measure.itemData);
     if (!item) return false;
-    measure.itemHeight = static_cast<UINT>(engine::MenuItemHeight(item->caption));
-    const std::wstring text = platform::win32::Widen(engine::MenuItemText(item->caption));
+    measure.itemHeight = static_cast<UINT>(MenuItemHeight(item->caption));
+    const std::wstring text = platform::win32::Widen(MenuItemText(item->caption));
     SIZE size{};
     if (const HDC dc = GetDC(owner)) {
         const flat::Selection selected(dc, font_.get());
@@ -132,7 +131,7 @@ bool DeskMenu::Draw(const DRAWITEMSTRUCT& draw, int currentDesktop) const {
     Box(dc, r, kItemBack, kItemBack);
     SetBkMode(dc, TRANSPARENT);
 
-    const std::string text = engine::MenuItemText(item->caption);
+    const std::string text = MenuItemText(item->caption);
     if (text == "-") {
         const int middle = (r.top + r.bottom) / 2;
         Line(dc, kSeparatorDark, 0, middle, r.right - r.left);

@@ -105,4 +105,17 @@ std::optional<CommandRequest> DeskMenuModel::Click(std::size_t index) const {
     return std::nullopt;
 }
 
+std::string MenuItemText(const std::string& caption) {
+    std::string text = caption;
+    const auto amp = text.find('&');
+    if (amp == std::string::npos) return text;
+    text.erase(amp, 1);
+    if (text == "-") return text;
+    // "Name(&X)": the "(", the letter and the ")" around the removed "&" go too.
+    if (amp >= 1 && amp + 1 < text.size() && text[amp - 1] == '(' && text[amp + 1] == ')') text.erase(amp - 1, 3);
+    return text;
+}
+
+int MenuItemHeight(const std::string& caption) { return caption == "-" ? 22 / 3 : 22; }
+
 }  // namespace vesk::ui

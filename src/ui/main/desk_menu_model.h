@@ -62,4 +62,9 @@ private:
     std::vector<DeskMenuItem> items_;
 };
 
+// "Name(&X)" is drawn as "Name"; any other "&" is dropped.
+std::string MenuItemText(const std::string& caption);
+// Item heights of the owner-drawn tray menu, in pixels.
+int MenuItemHeight(const std::string& caption);
+
 }  // namespace vesk::ui
