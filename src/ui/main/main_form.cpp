@@ -212,34 +212,32 @@ void MainForm::SetStatusText(const std::string& text) {
     Redraw(skin_.StatusRect);
 }
 
+// A command label and the tray menu item that mirrors it.
+void MainForm::SetCommandCaption(int label, const char* menuItem, const std::string& labelCaption,
+                                 const std::string& menuCaption) {
+    panel_.SetCaption(label, labelCaption);
+    menuModel_.SetCaption(menuItem, menuCaption);
+    Redraw(skin_.CommandRects[static_cast<std::size_t>(label - 1)]);
+}
+
 void MainForm::SetIconsCommandCaption(const std::string& caption) {
-    panel_.SetCaption(4, caption);
-    menuModel_.SetCaption("MenuIcon", caption);
-    Redraw(skin_.CommandRects[3]);
+    SetCommandCaption(kDesktopIconsLabel, "MenuIcon", caption, caption);
 }
 
 void MainForm::SetTaskbarCommandCaption(const std::string& caption) {
-    panel_.SetCaption(3, caption);
-    menuModel_.SetCaption("MenuTask", caption);
-    Redraw(skin_.CommandRects[2]);
+    SetCommandCaption(kTaskbarLabel, "MenuTask", caption, caption);
 }
 
 void MainForm::SetMusicCommandCaption(const std::string& caption) {
-    panel_.SetCaption(5, caption);
-    menuModel_.SetCaption("MenuMusic", caption);
-    Redraw(skin_.CommandRects[4]);
+    SetCommandCaption(kMusicLabel, "MenuMusic", caption, caption);
 }
 
 void MainForm::SetRecordCaptions(const std::string& label, const std::string& menuItem) {
-    panel_.SetCaption(1, label);
-    menuModel_.SetCaption("MenuRecord", menuItem);
-    Redraw(skin_.CommandRects[0]);
+    SetCommandCaption(kRecordLabel, "MenuRecord", label, menuItem);
 }
 
 void MainForm::SetPlayCaptions(const std::string& label, const std::string& menuItem) {
-    panel_.SetCaption(2, label);
-    menuModel_.SetCaption("MenuLoad", menuItem);
-    Redraw(skin_.CommandRects[1]);
+    SetCommandCaption(kPlayLabel, "MenuLoad", label, menuItem);
 }
 
 std::optional<std::string> MainForm::ChooseFileToRecord() { return AskRecordFileToSave(window_); }

@@ -58,9 +58,9 @@ public:
     void SetMusicCommandCaption(const std::string& caption) override;
 
     // RecorderView
-    std::string RecordCaption() override { return panel_.Caption(1); }
+    std::string RecordCaption() override { return panel_.Caption(kRecordLabel); }
     void SetRecordCaptions(const std::string& label, const std::string& menuItem) override;
-    std::string PlayCaption() override { return panel_.Caption(2); }
+    std::string PlayCaption() override { return panel_.Caption(kPlayLabel); }
     void SetPlayCaptions(const std::string& label, const std::string& menuItem) override;
     std::optional<std::string> ChooseFileToRecord() override;
     std::optional<std::string> ChooseFileToPlay() override;
@@ -80,6 +80,8 @@ private:
 
     void Paint(HDC target);
     void Redraw(const skin::Rect& area);
+    void SetCommandCaption(int label, const char* menuItem, const std::string& labelCaption,
+                           const std::string& menuCaption);
     void RedrawAll();
 
     App& app_;

@@ -23,6 +23,13 @@ enum class MouseButton { Left, Right, Middle };
 enum class CursorShape { Arrow, Hand };
 
 inline constexpr int kLabelCount = 14;  // Label1 to Label14; there is no Label13
+// The labels whose captions change at run time; label n draws in the skin's
+// CommandRects[n - 1].
+inline constexpr int kRecordLabel = 1;
+inline constexpr int kPlayLabel = 2;
+inline constexpr int kTaskbarLabel = 3;
+inline constexpr int kDesktopIconsLabel = 4;
+inline constexpr int kMusicLabel = 5;
 
 // The main window's panel without the drawing: which control lies under a
 // point, the command labels' captions and highlight, the status line, the
