@@ -16,6 +16,13 @@ using platform::WindowHandle;
 
 inline constexpr int kDesktopCount = 9;
 
+// Desktop n, counted from 1, of an array of kDesktopCount desktops.
+template <class Desktops>
+auto& NthDesktop(Desktops& desktops, int n) {
+    assert(n >= 1 && n <= kDesktopCount);
+    return desktops[static_cast<std::size_t>(n - 1)];
+}
+
 // When this program last asked the system to hide or to show windows of a
 // desktop. Another program's window follows such a request only when its
 // thread next runs: at once, seconds later for a busy program, not at all
@@ -25,11 +32,9 @@ struct WindowRequest {
     std::uint64_t at = 0;      // clock milliseconds
 };
 
-struct DesktopRecord {
-    // Top-level windows that belong to the desktop, in enumeration order; may
-    // hold handles of windows that are gone.
-    std::vector<WindowHandle> WindowList;
-    std::int32_t DesktopHotMod = 2;  // carried along, never stored
+// One desktop's settings, kept under its Desktop1..Desktop9 key.
+struct DesktopSettings {
+    std::int32_t DesktopHotMod = 2;  // always Ctrl; not in the registry
     std::int32_t DesktopHot = 0;     // virtual-key code
     bool ProgWnd = true;             // desktop icons shown on this desktop
     bool TrayWnd = true;             // taskbar shown on this desktop
@@ -38,32 +43,20 @@ struct DesktopRecord {
     bool Volume = true;              // sound on while current
     std::string Password;            // plain text; empty for none
     std::uint8_t Forwhat = 0;        // 0 nothing, 1 entering, 2 leaving, 3 both
+    bool operator==(const DesktopSettings&) const = default;
+};
+
+struct DesktopRecord : DesktopSettings {
+    // Top-level windows that belong to the desktop, in enumeration order; may
+    // hold handles of windows that are gone.
+    std::vector<WindowHandle> WindowList;
     WindowHandle FocusWindow = platform::kNoWindow;
     WindowRequest Hidden;  // its windows hidden, for it
     WindowRequest Shown;   // its windows shown, on entering it
 };
 
-inline constexpr int kHotkeyGroupCount = 5;
-
-// The program-wide engine state; one instance for the whole run.
-struct TControlDesktop {
-    std::array<DesktopRecord, kDesktopCount> Desktops;
-    DesktopRecord& Desktop(int n) {
-        assert(n >= 1 && n <= kDesktopCount);
-        return Desktops[static_cast<std::size_t>(n - 1)];
-    }
-    const DesktopRecord& Desktop(int n) const {
-        assert(n >= 1 && n <= kDesktopCount);
-        return Desktops[static_cast<std::size_t>(n - 1)];
-    }
-
-    bool HotkeyGate = true;
-    std::uint64_t LastRequestSerial = 0;
-    // Windows hidden one at a time for another desktop (the move hotkeys).
-    std::vector<std::pair<WindowHandle, WindowRequest>> HiddenSingly;
-    std::int32_t DesktopNum = kDesktopCount;  // written only, always 9
-
-    // Stored settings.
+// The program-wide settings, kept under the Common key.
+struct CommonSettings {
     bool AutoRun = true;
     bool UseControlPassword = true;
     bool ExitMainWindow = true;
@@ -77,6 +70,31 @@ struct TControlDesktop {
     std::int32_t Record1 = 2, Record2 = 123;
     std::int32_t Play1 = 3, Play2 = 123;
     std::int64_t MaxSize = 2048;  // record-file limit, kilobytes
+    bool operator==(const CommonSettings&) const = default;
+};
+
+// Every stored setting as one value: what the settings dialog edits, and
+// what "the settings did not change" compares.
+struct StoredSettings : CommonSettings {
+    std::array<DesktopSettings, kDesktopCount> Desktops;
+    DesktopSettings& Desktop(int n) { return NthDesktop(Desktops, n); }
+    const DesktopSettings& Desktop(int n) const { return NthDesktop(Desktops, n); }
+    bool operator==(const StoredSettings&) const = default;
+};
+
+inline constexpr int kHotkeyGroupCount = 5;
+
+// The program-wide engine state; one instance for the whole run.
+struct TControlDesktop : CommonSettings {
+    std::array<DesktopRecord, kDesktopCount> Desktops;
+    DesktopRecord& Desktop(int n) { return NthDesktop(Desktops, n); }
+    const DesktopRecord& Desktop(int n) const { return NthDesktop(Desktops, n); }
+
+    bool HotkeyGate = true;
+    std::uint64_t LastRequestSerial = 0;
+    // Windows hidden one at a time for another desktop (the move hotkeys).
+    std::vector<std::pair<WindowHandle, WindowRequest>> HiddenSingly;
+    std::int32_t DesktopNum = kDesktopCount;  // written only, always 9
 
     // Run-time state.
     std::array<bool, kHotkeyGroupCount> HotkeyConflicts{};
@@ -94,6 +112,19 @@ struct TControlDesktop {
     std::uint32_t StartVolume = 0;
     std::array<platform::Regions::Handle, 10> SkinRegions{};
     std::vector<WindowHandle> AllWindows;
+
+    // The stored settings of the record and of its desktops, taken out or
+    // put back as one value.
+    StoredSettings Stored() const {
+        StoredSettings stored;
+        static_cast<CommonSettings&>(stored) = *this;
+        for (int n = 1; n <= kDesktopCount; ++n) stored.Desktop(n) = Desktop(n);
+        return stored;
+    }
+    void SetStored(const StoredSettings& stored) {
+        static_cast<CommonSettings&>(*this) = stored;
+        for (int n = 1; n <= kDesktopCount; ++n) static_cast<DesktopSettings&>(Desktop(n)) = stored.Desktop(n);
+    }
 };
 
 // Fills the whole record from the registry, writing every absent value's

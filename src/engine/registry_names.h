@@ -1,7 +1,8 @@
 #pragma once
 #include <string>
 
-// Every registry key and value name the program reads or writes.
+// Every registry key the program reads or writes, and the value names
+// outside the settings.
 namespace vesk::engine::reg {
 
 inline constexpr const char* kVeskKey = "SoftWare\\Vesk";
@@ -12,38 +13,9 @@ inline std::string DesktopKey(int desktop) { return kDesktopKeyPrefix + std::to_
 inline constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr const char* kRunValue = "Vesk";
 
-// Common values.
+// The desktop count: written at save, never read. The settings' own value
+// names are in the tables of settings_store.cpp.
 inline constexpr const char* kDesktopNum = "DesktopNum";
-inline constexpr const char* kAutoRun = "AutoRun";
-inline constexpr const char* kUseControlPassword = "UseControlPassword";
-inline constexpr const char* kExitMainWindow = "ExitMainWindow";
-inline constexpr const char* kControlPassword = "ControlPassword";
-inline constexpr const char* kSettingPassword = "SettingPassword";
-inline constexpr const char* kControlHot1 = "ControlHot1";
-inline constexpr const char* kControlHot2 = "ControlHot2";
-inline constexpr const char* kSetting1 = "Setting1";
-inline constexpr const char* kSetting2 = "Setting2";
-inline constexpr const char* kRecord1 = "Record1";
-inline constexpr const char* kRecord2 = "Record2";
-inline constexpr const char* kPlay1 = "Play1";
-inline constexpr const char* kPlay2 = "Play2";
-inline constexpr const char* kShowHelp = "ShowHelp";
-inline constexpr const char* kRecordHint = "RecordHint";
-inline constexpr const char* kShowIcon = "ShowIcon";
-inline constexpr const char* kMaxSize = "MaxSize";
-
-// Per-desktop values.
-inline constexpr const char* kDesktopHot = "DesktopHot";
-inline constexpr const char* kWallpaper = "Wallpaper";
-inline constexpr const char* kTileWall = "TileWall";
-inline constexpr const char* kPassword = "Password";
-inline constexpr const char* kForwhat = "Forwhat";
-// A missing "Forwhat" is created under this spelling; the registry compares
-// value names without case, so both name the same value.
-inline constexpr const char* kForwhatCreated = "ForWhat";
-inline constexpr const char* kProgWnd = "ProgWnd";
-inline constexpr const char* kTrayWnd = "TrayWnd";
-inline constexpr const char* kVolume = "Volume";
 
 // Windows hidden by the program, kept per user so that a crash loses none
 // (HKEY_CURRENT_USER).

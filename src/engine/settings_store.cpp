@@ -1,5 +1,6 @@
+#include <concepts>
 #include <memory>
-#include <optional>
+#include <variant>
 
 #include "engine/appearance.h"
 #include "engine/control_desktop.h"
@@ -18,39 +19,93 @@ using platform::RegistryRoot;
 constexpr std::uint32_t kQuietVolumeLimit = 1000000000;
 constexpr std::uint32_t kModerateVolume = 0xC4C4C4C4;
 
-// Reads stored values, writing a value's default back at once when it is
-// absent or stored with another type. A key that could not be opened (no
-// rights) reads every value as its default and writes nothing.
-class ValueReader {
-public:
-    explicit ValueReader(std::unique_ptr<RegistryKey> key) : key_(std::move(key)) {}
-
-    std::uint32_t Dword(const char* name, std::uint32_t fallback, const char* createAs = nullptr) {
-        if (!key_) return fallback;
-        if (auto stored = key_->ReadDword(name)) return *stored;
-        key_->WriteDword(createAs ? createAs : name, fallback);
-        return fallback;
-    }
-    std::int32_t Int(const char* name, std::int32_t fallback) {
-        return static_cast<std::int32_t>(Dword(name, static_cast<std::uint32_t>(fallback)));
-    }
-    bool Bool(const char* name, bool fallback) { return Dword(name, fallback ? 1 : 0) != 0; }
-    std::uint8_t Byte(const char* name, std::uint8_t fallback, const char* createAs = nullptr) {
-        return static_cast<std::uint8_t>(Dword(name, fallback, createAs) & 0xFF);
-    }
-    // storedDefault goes to the registry, memoryDefault into the field.
-    std::string String(const char* name, const std::string& storedDefault,
-                       const std::string& memoryDefault) {
-        if (!key_) return memoryDefault;
-        if (auto stored = key_->ReadString(name)) return *stored;
-        key_->WriteString(name, storedDefault);
-        return memoryDefault;
-    }
-    std::string String(const char* name) { return String(name, {}, {}); }
-
-private:
-    std::unique_ptr<RegistryKey> key_;
+// A stored setting: the registry value that keeps it and the member it
+// fills. Text is a string value, everything else a DWORD.
+template <class Settings>
+struct Field {
+    const char* name;
+    std::variant<bool Settings::*, std::int32_t Settings::*, std::uint8_t Settings::*, std::int64_t Settings::*,
+                 std::string Settings::*>
+        member;
+    const char* createdAs = nullptr;  // the spelling a missing value is created with, if not name
 };
+
+// In the order in which a first start writes the defaults.
+constexpr Field<CommonSettings> kCommonFields[] = {
+    {"AutoRun", &CommonSettings::AutoRun},
+    {"UseControlPassword", &CommonSettings::UseControlPassword},
+    {"ExitMainWindow", &CommonSettings::ExitMainWindow},
+    {"ControlPassword", &CommonSettings::ControlPassword},
+    {"SettingPassword", &CommonSettings::SettingPassword},
+    {"ControlHot1", &CommonSettings::ControlHot1},
+    {"ControlHot2", &CommonSettings::ControlHot2},
+    {"Setting1", &CommonSettings::Setting1},
+    {"Setting2", &CommonSettings::Setting2},
+    {"Record1", &CommonSettings::Record1},
+    {"Record2", &CommonSettings::Record2},
+    {"Play1", &CommonSettings::Play1},
+    {"Play2", &CommonSettings::Play2},
+    {"ShowHelp", &CommonSettings::ShowHelp},
+    {"RecordHint", &CommonSettings::RecordHint},
+    {"ShowIcon", &CommonSettings::ShowIcon},
+    {"MaxSize", &CommonSettings::MaxSize},
+};
+
+constexpr Field<DesktopSettings> kDesktopFields[] = {
+    {"DesktopHot", &DesktopSettings::DesktopHot},
+    {"Wallpaper", &DesktopSettings::Wallpaper},
+    {"TileWall", &DesktopSettings::TileWall},
+    {"Password", &DesktopSettings::Password},
+    // The registry compares value names without case, so both spellings
+    // name the same value; an existing one keeps its own.
+    {"Forwhat", &DesktopSettings::Forwhat, "ForWhat"},
+    {"ProgWnd", &DesktopSettings::ProgWnd},
+    {"TrayWnd", &DesktopSettings::TrayWnd},
+    {"Volume", &DesktopSettings::Volume},
+};
+
+// A DWORD reads as a signed 32-bit number: a 64-bit member gets it
+// sign-extended, a byte its low eight bits, a flag whether it is not 0.
+// Writing keeps the low 32 bits.
+template <std::integral Number>
+bool Read(RegistryKey& key, const char* name, Number& value) {
+    const auto stored = key.ReadDword(name);
+    if (stored) value = static_cast<Number>(static_cast<std::int32_t>(*stored));
+    return stored.has_value();
+}
+bool Read(RegistryKey& key, const char* name, std::string& value) {
+    const auto stored = key.ReadString(name);
+    if (stored) value = *stored;
+    return stored.has_value();
+}
+template <std::integral Number>
+void Write(RegistryKey& key, const char* name, Number value) {
+    key.WriteDword(name, static_cast<std::uint32_t>(value));
+}
+void Write(RegistryKey& key, const char* name, const std::string& value) { key.WriteString(name, value); }
+
+// `settings` comes in holding what each field is without a usable stored
+// value; a value that is absent or stored with another type is replaced at
+// once by the field's value in `written`. A key that could not be opened (no
+// rights) leaves `settings` as it came and writes nothing.
+void LoadFields(RegistryKey* key, const auto& fields, const auto& written, auto& settings) {
+    if (!key) return;
+    for (const auto& field : fields) {
+        std::visit(
+            [&](auto member) {
+                if (!Read(*key, field.name, settings.*member)) {
+                    Write(*key, field.createdAs ? field.createdAs : field.name, written.*member);
+                }
+            },
+            field.member);
+    }
+}
+
+void SaveFields(RegistryKey& key, const auto& fields, const auto& settings) {
+    for (const auto& field : fields) {
+        std::visit([&](auto member) { Write(key, field.name, settings.*member); }, field.member);
+    }
+}
 
 std::unique_ptr<RegistryKey> OpenSettingsKey(Registry& registry, const std::string& path) {
     // The parent is opened (and created) first so that a fresh machine gets
@@ -59,46 +114,24 @@ std::unique_ptr<RegistryKey> OpenSettingsKey(Registry& registry, const std::stri
     return registry.OpenKey(RegistryRoot::LocalMachine, path, true);
 }
 
-void LoadCommon(TControlDesktop& s, Registry& registry) {
-    ValueReader v(OpenSettingsKey(registry, reg::kCommonKey));
-    s.AutoRun = v.Bool(reg::kAutoRun, true);
-    s.UseControlPassword = v.Bool(reg::kUseControlPassword, true);
-    s.ExitMainWindow = v.Bool(reg::kExitMainWindow, true);
-    s.ControlPassword = v.String(reg::kControlPassword);
-    s.SettingPassword = v.String(reg::kSettingPassword);
-    s.ControlHot1 = v.Int(reg::kControlHot1, 2);
-    s.ControlHot2 = v.Int(reg::kControlHot2, 121);
-    s.Setting1 = v.Int(reg::kSetting1, 2);
-    s.Setting2 = v.Int(reg::kSetting2, 122);
-    s.Record1 = v.Int(reg::kRecord1, 2);
-    s.Record2 = v.Int(reg::kRecord2, 123);
-    s.Play1 = v.Int(reg::kPlay1, 3);
-    s.Play2 = v.Int(reg::kPlay2, 123);
-    s.ShowHelp = v.Bool(reg::kShowHelp, true);
-    s.RecordHint = v.Bool(reg::kRecordHint, true);
-    s.ShowIcon = v.Bool(reg::kShowIcon, true);
-    s.MaxSize = v.Int(reg::kMaxSize, 2048);  // sign-extended to 64 bits
+void LoadCommon(CommonSettings& common, Registry& registry) {
+    const CommonSettings defaults;
+    common = defaults;
+    LoadFields(OpenSettingsKey(registry, reg::kCommonKey).get(), kCommonFields, defaults, common);
 }
 
 void LoadDesktop(TControlDesktop& s, Registry& registry, int n) {
     DesktopRecord& d = s.Desktop(n);
     d.WindowList.clear();
-    ValueReader v(OpenSettingsKey(registry, reg::DesktopKey(n)));
-    d.DesktopHotMod = 2;
-    d.DesktopHot = v.Int(reg::kDesktopHot, 96 + n);
-    d.Wallpaper = v.String(reg::kWallpaper, {}, s.StartWallpaper);
-    d.TileWall = v.Byte(reg::kTileWall, 0);
-    d.Password = v.String(reg::kPassword);
-    d.Forwhat = v.Byte(reg::kForwhat, 0, reg::kForwhatCreated);
-    d.ProgWnd = v.Bool(reg::kProgWnd, true);
-    d.TrayWnd = v.Bool(reg::kTrayWnd, true);
-    d.Volume = v.Bool(reg::kVolume, true);
     d.FocusWindow = platform::kNoWindow;
-}
-
-void WriteBool(RegistryKey& key, const char* name, bool value) { key.WriteDword(name, value ? 1 : 0); }
-void WriteInt(RegistryKey& key, const char* name, std::int64_t value) {
-    key.WriteDword(name, static_cast<std::uint32_t>(value));  // low 32 bits
+    DesktopSettings defaults;
+    defaults.DesktopHot = 96 + n;  // Ctrl and keypad n
+    DesktopSettings& settings = d;
+    settings = defaults;
+    // Without a stored path the desktop shows the start-up wallpaper, while
+    // the registry gets an empty path.
+    settings.Wallpaper = s.StartWallpaper;
+    LoadFields(OpenSettingsKey(registry, reg::DesktopKey(n)).get(), kDesktopFields, defaults, settings);
 }
 
 }  // namespace
@@ -123,24 +156,8 @@ void LoadSettings(TControlDesktop& s, platform::Services& system) {
 
 void SaveSettings(const TControlDesktop& s, platform::Registry& registry, const std::string& exePath) {
     if (auto key = OpenSettingsKey(registry, reg::kCommonKey)) {
-        WriteInt(*key, reg::kDesktopNum, s.DesktopNum);
-        WriteInt(*key, reg::kControlHot1, s.ControlHot1);
-        WriteInt(*key, reg::kControlHot2, s.ControlHot2);
-        WriteInt(*key, reg::kSetting1, s.Setting1);
-        WriteInt(*key, reg::kSetting2, s.Setting2);
-        WriteInt(*key, reg::kRecord1, s.Record1);
-        WriteInt(*key, reg::kRecord2, s.Record2);
-        WriteInt(*key, reg::kPlay1, s.Play1);
-        WriteInt(*key, reg::kPlay2, s.Play2);
-        WriteBool(*key, reg::kAutoRun, s.AutoRun);
-        WriteBool(*key, reg::kUseControlPassword, s.UseControlPassword);
-        WriteBool(*key, reg::kExitMainWindow, s.ExitMainWindow);
-        WriteBool(*key, reg::kShowHelp, s.ShowHelp);
-        WriteBool(*key, reg::kRecordHint, s.RecordHint);
-        WriteBool(*key, reg::kShowIcon, s.ShowIcon);
-        key->WriteString(reg::kControlPassword, s.ControlPassword);
-        key->WriteString(reg::kSettingPassword, s.SettingPassword);
-        WriteInt(*key, reg::kMaxSize, s.MaxSize);
+        Write(*key, reg::kDesktopNum, s.DesktopNum);
+        SaveFields(*key, kCommonFields, s);
     }
     // The Run key belongs to the system: opened, never created. Turning
     // autostart off empties the value rather than deleting it.
@@ -148,17 +165,9 @@ void SaveSettings(const TControlDesktop& s, platform::Registry& registry, const 
         run->WriteString(reg::kRunValue, s.AutoRun ? exePath : std::string());
     }
     for (int n = 1; n <= s.DesktopNum; ++n) {
-        auto key = OpenSettingsKey(registry, reg::DesktopKey(n));
-        if (!key) continue;
-        const DesktopRecord& d = s.Desktop(n);
-        WriteInt(*key, reg::kDesktopHot, d.DesktopHot);
-        key->WriteString(reg::kWallpaper, d.Wallpaper);
-        WriteInt(*key, reg::kTileWall, d.TileWall);
-        key->WriteString(reg::kPassword, d.Password);
-        WriteInt(*key, reg::kForwhat, d.Forwhat);
-        WriteBool(*key, reg::kProgWnd, d.ProgWnd);
-        WriteBool(*key, reg::kTrayWnd, d.TrayWnd);
-        WriteBool(*key, reg::kVolume, d.Volume);
+        if (auto key = OpenSettingsKey(registry, reg::DesktopKey(n))) {
+            SaveFields(*key, kDesktopFields, s.Desktop(n));
+        }
     }
 }
 

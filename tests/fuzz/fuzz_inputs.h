@@ -81,16 +81,14 @@ inline const std::vector<KeyPlace>& SettingsKeys() {
     return keys;
 }
 
+// The names of the values under the settings keys, both spellings of Forwhat
+// among them. A seed names a value by its index here.
 inline constexpr const char* kSettingsValueNames[] = {
-    engine::reg::kDesktopNum, engine::reg::kAutoRun, engine::reg::kUseControlPassword,
-    engine::reg::kExitMainWindow, engine::reg::kControlPassword, engine::reg::kSettingPassword,
-    engine::reg::kControlHot1, engine::reg::kControlHot2, engine::reg::kSetting1, engine::reg::kSetting2,
-    engine::reg::kRecord1, engine::reg::kRecord2, engine::reg::kPlay1, engine::reg::kPlay2,
-    engine::reg::kShowHelp, engine::reg::kRecordHint, engine::reg::kShowIcon, engine::reg::kMaxSize,
-    engine::reg::kDesktopHot, engine::reg::kWallpaper, engine::reg::kTileWall, engine::reg::kPassword,
-    engine::reg::kForwhat, engine::reg::kForwhatCreated, engine::reg::kProgWnd, engine::reg::kTrayWnd,
-    engine::reg::kVolume, engine::reg::kRunValue, engine::reg::kWallPaperValue,
-    engine::reg::kTileWallpaperValue, engine::reg::kWallpaperStyleValue};
+    engine::reg::kDesktopNum, "AutoRun", "UseControlPassword", "ExitMainWindow", "ControlPassword",
+    "SettingPassword", "ControlHot1", "ControlHot2", "Setting1", "Setting2", "Record1", "Record2", "Play1",
+    "Play2", "ShowHelp", "RecordHint", "ShowIcon", "MaxSize", "DesktopHot", "Wallpaper", "TileWall",
+    "Password", "Forwhat", "ForWhat", "ProgWnd", "TrayWnd", "Volume", engine::reg::kRunValue,
+    engine::reg::kWallPaperValue, engine::reg::kTileWallpaperValue, engine::reg::kWallpaperStyleValue};
 inline constexpr std::size_t kSettingsValueNameCount = std::size(kSettingsValueNames);
 
 // A picture that exists on the simulated disk, so that a stored wallpaper

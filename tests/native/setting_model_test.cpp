@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "fake_prompt.h"
 #include "jpeg_fixture.h"
 #include "platform/sim/sim_system.h"
@@ -13,21 +11,6 @@ namespace {
 using engine::HotkeyCode;
 using platform::sim::SimSystem;
 
-// Every field the dialog may change, in one comparable text.
-std::string StoredSettings(const engine::TControlDesktop& s) {
-    std::ostringstream out;
-    for (int n = 1; n <= engine::kDesktopCount; ++n) {
-        const auto& d = s.Desktop(n);
-        out << n << ':' << d.Wallpaper << '|' << int(d.TileWall) << '|' << int(d.Forwhat) << '|' << d.Password << '|'
-            << d.ProgWnd << d.TrayWnd << d.Volume << '|' << d.DesktopHotMod << '/' << d.DesktopHot << '\n';
-    }
-    out << s.AutoRun << s.UseControlPassword << s.ExitMainWindow << s.ShowHelp << s.RecordHint << s.ShowIcon << '|'
-        << s.ControlPassword << '|' << s.SettingPassword << '|' << s.ControlHot1 << '/' << s.ControlHot2 << '|'
-        << s.Setting1 << '/' << s.Setting2 << '|' << s.Record1 << '/' << s.Record2 << '|' << s.Play1 << '/' << s.Play2
-        << '|' << s.MaxSize;
-    return out.str();
-}
-
 class SettingsDialog : public ::testing::Test {
 protected:
     SettingsDialog() {
@@ -38,7 +21,7 @@ protected:
     }
     // What the opener and the form's show do.
     void Open() {
-        model.CopySettings(CopyDirection::Load);
+        model.LoadCopy();
         model.FormShow();
     }
     std::vector<std::string> Messages() const {
@@ -78,10 +61,10 @@ TEST_F(SettingsDialog, OpeningShowsTheCurrentDesktopsPageAndTheCommonSettings) {
 TEST_F(SettingsDialog, CancelAfterEditingSeveralPagesChangesNothing) {
     live.Desktop(2).Wallpaper = "C:\\windows\\old.bmp";
     sim.files.Put("C:\\windows\\old.bmp");
-    const std::string before = StoredSettings(live);
+    const engine::StoredSettings before = live.Stored();
     {
         SettingModel dialog{live, services, prompt};
-        dialog.CopySettings(CopyDirection::Load);
+        dialog.LoadCopy();
         dialog.FormShow();
         dialog.Controls.EdtWall = "D:\\art\\dune.bmp";
         dialog.CheckPassClick(true);
@@ -97,10 +80,10 @@ TEST_F(SettingsDialog, CancelAfterEditingSeveralPagesChangesNothing) {
         dialog.CheckExitMainClick(false);
         dialog.CheckThreeClick(CommonCheck::AutoRun, false);
         dialog.SPMaxSizeChange("64");
-        ASSERT_EQ(dialog.Copy().CurDesk, 5);
+        ASSERT_EQ(dialog.CurDesk(), 5);
         ASSERT_TRUE(prompt.asked.empty());
     }  // Cancel, the close glyph and Esc drop the dialog
-    EXPECT_EQ(StoredSettings(live), before);
+    EXPECT_EQ(live.Stored(), before);
     EXPECT_EQ(sim.hotkeys.RegisteredCount(), 0u);
     EXPECT_FALSE(sim.files.Exists("C:\\windows\\dune.bmp"));
 }
@@ -141,7 +124,7 @@ TEST_F(SettingsDialog, APageThatFailsItsChecksCannotBeLeft) {
     model.ComDesktopClick(2);
     EXPECT_EQ(Messages(), std::vector<std::string>{"Wallpaper File is not exists!"});
     EXPECT_EQ(model.Controls.ComDesktop, 0);
-    EXPECT_EQ(model.Copy().CurDesk, 1);
+    EXPECT_EQ(model.CurDesk(), 1);
     EXPECT_FALSE(model.FlatButton3Click());
     EXPECT_EQ(Messages().back(), "Wallpaper File is not exists!");
 
@@ -150,14 +133,15 @@ TEST_F(SettingsDialog, APageThatFailsItsChecksCannotBeLeft) {
     model.ComEnterHotChange(-1);
     model.ComDesktopClick(2);
     EXPECT_EQ(Messages().back(), "HotKey must be Set!");
-    EXPECT_EQ(model.Copy().CurDesk, 1);
+    EXPECT_EQ(model.CurDesk(), 1);
     EXPECT_EQ(model.Copy().Desktop(1).Wallpaper, "D:\\art\\dune.bmp");
 
     model.ComEnterHotChange(43);
     model.ComDesktopClick(2);
-    EXPECT_EQ(model.Copy().CurDesk, 3);
+    EXPECT_EQ(model.CurDesk(), 3);
     EXPECT_EQ(model.Controls.ComDesktop, 2);
-    EXPECT_EQ(model.Copy().Desktop(1).DesktopHot, (HotkeyCode{2, 120}));
+    const engine::DesktopSettings& first = model.Copy().Desktop(1);
+    EXPECT_EQ((HotkeyCode{first.DesktopHotMod, first.DesktopHot}), (HotkeyCode{2, 120}));
     EXPECT_EQ(live.Desktop(1).DesktopHot, 97);
 }
 
@@ -207,9 +191,9 @@ TEST_F(SettingsDialog, CommandListsMapItemsToHotkeysAndBack) {
     EXPECT_EQ(model.Controls.ComMain, -1);
 
     model.ComMainClick(4);  // "Ctrl+0"
-    EXPECT_EQ(model.Copy().MainWindowHot, (HotkeyCode{2, 96}));
+    EXPECT_EQ((HotkeyCode{model.Copy().ControlHot1, model.Copy().ControlHot2}), (HotkeyCode{2, 96}));
     model.ComParaClick(6);
-    EXPECT_EQ(model.Copy().SettingHot, (HotkeyCode{3, 145}));
+    EXPECT_EQ((HotkeyCode{model.Copy().Setting1, model.Copy().Setting2}), (HotkeyCode{3, 145}));
 }
 
 TEST_F(SettingsDialog, EqualRecordAndPlayKeysAreReportedKeptAndRefusedOnOk) {
@@ -220,7 +204,8 @@ TEST_F(SettingsDialog, EqualRecordAndPlayKeysAreReportedKeptAndRefusedOnOk) {
     EXPECT_EQ(Messages().back(), "HotKey Conflict with Begin/Stop Record\r\nPlease Select Another HotKey!");
     EXPECT_EQ(model.Controls.ComRecord, 5);
     EXPECT_EQ(model.Controls.ComPlay, 5);
-    EXPECT_EQ(model.Copy().RecordHot, model.Copy().PlayHot);
+    EXPECT_EQ((HotkeyCode{model.Copy().Record1, model.Copy().Record2}),
+              (HotkeyCode{model.Copy().Play1, model.Copy().Play2}));
 
     EXPECT_FALSE(model.FlatButton3Click());
     EXPECT_EQ(Messages().back(), "Play HotKey Conflict\r\n");
@@ -260,14 +245,14 @@ TEST_F(SettingsDialog, FailedJpegImportKeepsTheOldWallpaperAndReports) {
     model.Controls.EdtWall = "D:\\photos\\broken.jpg";
     model.ComDesktopClick(0);
     model.CheckThreeClick(CommonCheck::ShowHelp, false);
-    const std::string before = StoredSettings(live);
+    const engine::StoredSettings before = live.Stored();
 
     EXPECT_FALSE(model.FlatButton3Click());
     ASSERT_EQ(prompt.asked.size(), 1u);
     EXPECT_EQ(prompt.asked[0].message.rfind("Wallpaper of Vesk 2 can't be used:\r\n", 0), 0u) << prompt.asked[0].message;
     EXPECT_EQ(model.Controls.ComDesktop, 1) << "the page of the picture is shown";
     EXPECT_EQ(model.Controls.EdtWall, "D:\\photos\\broken.jpg");
-    EXPECT_EQ(StoredSettings(live), before) << "nothing is half taken over";
+    EXPECT_EQ(live.Stored(), before) << "nothing is half taken over";
 
     sim.files.Put("D:\\photos\\sea.jpg", testing::EncodeJpeg(testing::GradientPicture(8, 8)));
     model.Controls.EdtWall = "D:\\photos\\sea.jpg";
@@ -281,7 +266,7 @@ TEST_F(SettingsDialog, FailedJpegImportKeepsTheOldWallpaperAndReports) {
     sim.files.Delete("D:\\photos\\sea.jpg");
     sim.files.Delete("D:\\art\\dune.bmp");
     SettingModel again{live, services, prompt};
-    again.CopySettings(CopyDirection::Load);
+    again.LoadCopy();
     again.FormShow();
     EXPECT_TRUE(again.FlatButton3Click());
     EXPECT_EQ(live.Desktop(2).Wallpaper, "C:\\windows\\sea.bmp");

@@ -142,6 +142,7 @@ TEST_F(SettingsStore, SaveThenLoadRoundTripsEveryStoredField) {
     EXPECT_FALSE(r5.ProgWnd || r5.TrayWnd || r5.Volume);
     EXPECT_EQ(loaded.Desktop(4).Wallpaper, "C:\\pics\\start.bmp") << "saved from memory";
     EXPECT_EQ(StoredDword(reg::kCommonKey, "DesktopNum"), 9u);
+    EXPECT_EQ(loaded.Stored(), state.Stored()) << "every field of the tables round-trips";
 }
 
 TEST_F(SettingsStore, AutorunWritesThePathOrEmptiesTheValue) {

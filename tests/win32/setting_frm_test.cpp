@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,21 +18,6 @@ namespace vesk::test {
 namespace {
 
 using ui::SettingId;
-
-// Every setting the dialog may change, in one comparable text.
-std::string StoredSettings(const engine::TControlDesktop& s) {
-    std::ostringstream out;
-    for (int n = 1; n <= engine::kDesktopCount; ++n) {
-        const auto& d = s.Desktop(n);
-        out << n << ':' << d.Wallpaper << '|' << int(d.TileWall) << '|' << int(d.Forwhat) << '|' << d.Password << '|'
-            << d.ProgWnd << d.TrayWnd << d.Volume << '|' << d.DesktopHotMod << '/' << d.DesktopHot << '\n';
-    }
-    out << s.AutoRun << s.UseControlPassword << s.ExitMainWindow << s.ShowHelp << s.RecordHint << s.ShowIcon << '|'
-        << s.ControlPassword << '|' << s.SettingPassword << '|' << s.ControlHot1 << '/' << s.ControlHot2 << '|'
-        << s.Setting1 << '/' << s.Setting2 << '|' << s.Record1 << '/' << s.Record2 << '|' << s.Play1 << '/' << s.Play2
-        << '|' << s.MaxSize;
-    return out.str();
-}
 
 std::vector<HWND> ChildrenOfClass(HWND parent, const wchar_t* className) {
     ClassSearch search{className, {}};
@@ -136,7 +120,7 @@ TEST_F(SettingFrmTest, OpensAsLaidOutOnTheCurrentDesktopsPage) {
 }
 
 TEST_F(SettingFrmTest, CancelEscAndTheCloseGlyphChangeNothingAfterEditing) {
-    const std::string before = StoredSettings(live);
+    const engine::StoredSettings before = live.Stored();
     const std::string picture = pictures.In("dune.bmp");
     struct Way {
         const char* name;
@@ -178,13 +162,13 @@ TEST_F(SettingFrmTest, CancelEscAndTheCloseGlyphChangeNothingAfterEditing) {
         EXPECT_FALSE(RunDialog(script));
         EXPECT_TRUE(script.Finished()) << script.failure();
         EXPECT_FALSE(passwordFieldAtFirst) << "desktop 1 has no password";
-        EXPECT_EQ(StoredSettings(live), before);
+        EXPECT_EQ(live.Stored(), before);
     }
     EXPECT_FALSE(std::ifstream(windowsDir.In("dune.bmp")).good()) << "no wallpaper was imported";
 }
 
 TEST_F(SettingFrmTest, OkStoresTheNewHotkeyOfDesktop2AndGivesTheHotkeysUp) {
-    engine::TControlDesktop wanted = live;
+    engine::StoredSettings wanted = live.Stored();
     wanted.Desktop(2).DesktopHot = VK_F5;
     std::wstring pageMove;
     UiScript script;
@@ -202,7 +186,7 @@ TEST_F(SettingFrmTest, OkStoresTheNewHotkeyOfDesktop2AndGivesTheHotkeysUp) {
     ASSERT_TRUE(script.Finished()) << script.failure();
     EXPECT_EQ(pageMove, L"Ctrl+Alt+NUMPAD2");
     EXPECT_EQ(live.Desktop(2).DesktopHot, VK_F5);
-    EXPECT_EQ(StoredSettings(live), StoredSettings(wanted));
+    EXPECT_EQ(live.Stored(), wanted);
     EXPECT_EQ(live.ConflictText, "");
     // The test registration on OK left no hotkey behind.
     ASSERT_TRUE(RegisterHotKey(mainWindow.hwnd(), 2, MOD_CONTROL, VK_F5));
@@ -210,7 +194,7 @@ TEST_F(SettingFrmTest, OkStoresTheNewHotkeyOfDesktop2AndGivesTheHotkeysUp) {
 }
 
 TEST_F(SettingFrmTest, AMissingWallpaperKeepsThePageAndRefusesOk) {
-    const std::string before = StoredSettings(live);
+    const engine::StoredSettings before = live.Stored();
     const std::string missing = pictures.In("gone.bmp");
     std::wstring onLeaving, onOk;
     UiScript script;
@@ -238,13 +222,13 @@ TEST_F(SettingFrmTest, AMissingWallpaperKeepsThePageAndRefusesOk) {
     ASSERT_TRUE(script.Finished()) << script.failure();
     EXPECT_EQ(onLeaving, L"Wallpaper File is not exists!");
     EXPECT_EQ(onOk, L"Wallpaper File is not exists!");
-    EXPECT_EQ(StoredSettings(live), before);
+    EXPECT_EQ(live.Stored(), before);
 }
 
 TEST_F(SettingFrmTest, AHotkeyHeldElsewhereIsReportedAndItsGroupMarkedRed) {
     TestWindow holder{mainClass, L"holder", false};
     ASSERT_TRUE(RegisterHotKey(holder.hwnd(), 1, MOD_CONTROL, VK_F10));  // the main window's hotkey
-    const std::string before = StoredSettings(live);
+    const engine::StoredSettings before = live.Stored();
     std::wstring message;
     COLORREF mainGroup = CLR_INVALID, desktopGroup = CLR_INVALID;
     UiScript script;
@@ -267,7 +251,7 @@ TEST_F(SettingFrmTest, AHotkeyHeldElsewhereIsReportedAndItsGroupMarkedRed) {
     EXPECT_EQ(message, L"Main Window HotKey Conflict\r\n");
     EXPECT_EQ(mainGroup, RGB(255, 0, 0));
     EXPECT_EQ(desktopGroup, RGB(255, 255, 255));
-    EXPECT_EQ(StoredSettings(live), before);
+    EXPECT_EQ(live.Stored(), before);
 }
 
 }  // namespace

@@ -241,7 +241,7 @@ bool RunSettingsDialog(HINSTANCE instance, HWND owner, const skin::RgbImage* dia
     // Owned, the dialog hands the activation back to its opener when it goes.
     if (owner) SetWindowLongPtrW(dialog.hwnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
     dialog.Prepare(dialogImage);
-    dialog.CopySettings(CopyDirection::Load);
+    dialog.LoadCopy();
     return dialog.ShowModal() == kModalOk;
 }
 

@@ -75,8 +75,8 @@ public:
     // Paints the strip from the picture (null or empty: a plain strip) and
     // fills the desktop hotkey list.
     void Prepare(const skin::RgbImage* titleImage);
-    // Load: the copy takes the live settings (once, before ShowModal).
-    void CopySettings(CopyDirection direction) { model_.CopySettings(direction); }
+    // The copy takes the live settings (once, before ShowModal).
+    void LoadCopy() { model_.LoadCopy(); }
 
 protected:
     void FormShow() override;

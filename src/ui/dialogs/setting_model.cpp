@@ -30,11 +30,27 @@ std::vector<std::string> DesktopNames() {
 }
 
 // Sets the hotkey of a command list from its item; false for no item.
-bool ChooseCommandHotkey(int index, const std::vector<KeyChoice>& keys, int& shown, HotkeyCode& hotkey) {
+bool ChooseCommandHotkey(int index, const std::vector<KeyChoice>& keys, int& shown, std::int32_t& modifier,
+                         std::int32_t& key) {
     if (!ValidIndex(index, keys.size() * 2)) return false;
     shown = index;
-    hotkey = engine::CommandHotkeyAt(keys, index);
+    const HotkeyCode chosen = engine::CommandHotkeyAt(keys, index);
+    modifier = chosen.modifier;
+    key = chosen.key;
     return true;
+}
+
+bool SameRecordAndPlayKeys(const engine::StoredSettings& s) { return s.Record1 == s.Play1 && s.Record2 == s.Play2; }
+
+// What the test registration tries.
+engine::HotkeySet HotkeysOf(const engine::StoredSettings& s) {
+    engine::HotkeySet set;
+    for (int n = 1; n <= engine::kDesktopCount; ++n) set.desktopKeys[n - 1] = s.Desktop(n).DesktopHot;
+    set.mainWindow = {s.ControlHot1, s.ControlHot2};
+    set.settings = {s.Setting1, s.Setting2};
+    set.record = {s.Record1, s.Record2};
+    set.play = {s.Play1, s.Play2};
+    return set;
 }
 
 int SpinValue(const std::string& text) {
@@ -46,16 +62,6 @@ int SpinValue(const std::string& text) {
 }
 
 }  // namespace
-
-engine::HotkeySet TTempDesktopSet::Hotkeys() const {
-    engine::HotkeySet set;
-    for (int n = 1; n <= engine::kDesktopCount; ++n) set.desktopKeys[n - 1] = Desktop(n).DesktopHot.key;
-    set.mainWindow = MainWindowHot;
-    set.settings = SettingHot;
-    set.record = RecordHot;
-    set.play = PlayHot;
-    return set;
-}
 
 SettingModel::SettingModel(engine::TControlDesktop& live, platform::Services& system, engine::Prompt& prompt)
     : ComDesktopItems(DesktopNames()),
@@ -69,83 +75,26 @@ SettingModel::SettingModel(engine::TControlDesktop& live, platform::Services& sy
       system_(system),
       prompt_(prompt) {}
 
-std::optional<SettingModel::ImportFailure> SettingModel::CopySettings(CopyDirection direction) {
-    const int count = std::clamp<int>(live_.DesktopNum, 1, engine::kDesktopCount);
-    if (direction == CopyDirection::Load) {
-        for (int n = 1; n <= count; ++n) {
-            const engine::DesktopRecord& from = live_.Desktop(n);
-            TempDesktop& to = copy_.Desktop(n);
-            to.Wallpaper = from.Wallpaper;
-            to.TileWall = from.TileWall;
-            to.Forwhat = from.Forwhat;
-            to.Password = from.Password;
-            to.ProgWnd = from.ProgWnd;
-            to.TrayWnd = from.TrayWnd;
-            to.Volume = from.Volume;
-            to.DesktopHot = {from.DesktopHotMod, from.DesktopHot};
-        }
-        copy_.DesktopNum = count;
-        copy_.CurDesk = std::clamp<int>(live_.CurrentDesktop, 1, count);
-        copy_.AutoRun = live_.AutoRun;
-        copy_.UseControlPassword = live_.UseControlPassword;
-        copy_.ShowHelp = live_.ShowHelp;
-        copy_.RecordHint = live_.RecordHint;
-        copy_.ShowIcon = live_.ShowIcon;
-        copy_.ControlPassword = live_.ControlPassword;
-        copy_.ExitMainWindow = live_.ExitMainWindow;
-        copy_.SettingPassword = live_.SettingPassword;
-        copy_.MainWindowHot = {live_.ControlHot1, live_.ControlHot2};
-        copy_.SettingHot = {live_.Setting1, live_.Setting2};
-        copy_.RecordHot = {live_.Record1, live_.Record2};
-        copy_.PlayHot = {live_.Play1, live_.Play2};
-        copy_.MaxSize = live_.MaxSize;
-        return std::nullopt;
-    }
+void SettingModel::LoadCopy() {
+    desktopCount_ = std::clamp<int>(live_.DesktopNum, 1, engine::kDesktopCount);
+    curDesk_ = std::clamp<int>(live_.CurrentDesktop, 1, desktopCount_);
+    copy_ = live_.Stored();
+}
 
+std::optional<SettingModel::ImportFailure> SettingModel::StoreCopy() {
     // Every import comes first: a picture that cannot be used must not leave
     // the live record half taken over.
-    std::array<std::string, engine::kDesktopCount> wallpapers;
-    for (int n = 1; n <= count; ++n) {
-        const std::string& wanted = copy_.Desktop(n).Wallpaper;
-        std::string& wallpaper = wallpapers[static_cast<std::size_t>(n - 1)];
-        wallpaper = live_.Desktop(n).Wallpaper;
-        if (wanted == wallpaper) continue;
-        if (wanted.empty()) {
-            wallpaper.clear();
-            continue;
-        }
-        const engine::ImportResult imported = engine::ImportWallpaper(live_, system_.files, wanted);
+    engine::StoredSettings taken = copy_;
+    for (int n = 1; n <= desktopCount_; ++n) {
+        std::string& wallpaper = taken.Desktop(n).Wallpaper;
+        if (wallpaper.empty() || wallpaper == live_.Desktop(n).Wallpaper) continue;
+        const engine::ImportResult imported = engine::ImportWallpaper(live_, system_.files, wallpaper);
         if (!imported.ok) {
             return ImportFailure{n, "Wallpaper of Vesk " + std::to_string(n) + " can't be used:\r\n" + imported.error};
         }
         wallpaper = imported.path;
     }
-    for (int n = 1; n <= count; ++n) {
-        const TempDesktop& from = copy_.Desktop(n);
-        engine::DesktopRecord& to = live_.Desktop(n);
-        to.Wallpaper = wallpapers[static_cast<std::size_t>(n - 1)];
-        to.TileWall = from.TileWall;
-        to.Forwhat = from.Forwhat;
-        to.Password = from.Password;
-        to.ProgWnd = from.ProgWnd;
-        to.TrayWnd = from.TrayWnd;
-        to.Volume = from.Volume;
-        to.DesktopHotMod = from.DesktopHot.modifier;
-        to.DesktopHot = from.DesktopHot.key;
-    }
-    live_.AutoRun = copy_.AutoRun;
-    live_.UseControlPassword = copy_.UseControlPassword;
-    live_.ExitMainWindow = copy_.ExitMainWindow;
-    live_.ControlPassword = copy_.ControlPassword;
-    live_.SettingPassword = copy_.SettingPassword;
-    live_.ControlHot1 = copy_.MainWindowHot.modifier, live_.ControlHot2 = copy_.MainWindowHot.key;
-    live_.Setting1 = copy_.SettingHot.modifier, live_.Setting2 = copy_.SettingHot.key;
-    live_.Record1 = copy_.RecordHot.modifier, live_.Record2 = copy_.RecordHot.key;
-    live_.Play1 = copy_.PlayHot.modifier, live_.Play2 = copy_.PlayHot.key;
-    live_.ShowHelp = copy_.ShowHelp;
-    live_.RecordHint = copy_.RecordHint;
-    live_.ShowIcon = copy_.ShowIcon;
-    live_.MaxSize = copy_.MaxSize;
+    live_.SetStored(taken);
     return std::nullopt;
 }
 
@@ -161,16 +110,16 @@ void SettingModel::LoadControls() {
     c.EdtSettingPass = copy_.SettingPassword;
     copy_.MaxSize = std::clamp<std::int64_t>(copy_.MaxSize, kMaxSizeLowest, kMaxSizeHighest);
     c.SPMaxSize = static_cast<int>(copy_.MaxSize);
-    c.ComDesktop = copy_.CurDesk - 1;
-    LoadPage(copy_.CurDesk);
-    c.ComMain = engine::CommandHotkeyIndex(engine::MainWindowKeys(), copy_.MainWindowHot);
-    c.ComPara = engine::CommandHotkeyIndex(engine::SettingsKeys(), copy_.SettingHot);
-    c.ComRecord = engine::CommandHotkeyIndex(engine::RecordPlayKeys(), copy_.RecordHot);
-    c.ComPlay = engine::CommandHotkeyIndex(engine::RecordPlayKeys(), copy_.PlayHot);
+    c.ComDesktop = curDesk_ - 1;
+    LoadPage(curDesk_);
+    c.ComMain = engine::CommandHotkeyIndex(engine::MainWindowKeys(), {copy_.ControlHot1, copy_.ControlHot2});
+    c.ComPara = engine::CommandHotkeyIndex(engine::SettingsKeys(), {copy_.Setting1, copy_.Setting2});
+    c.ComRecord = engine::CommandHotkeyIndex(engine::RecordPlayKeys(), {copy_.Record1, copy_.Record2});
+    c.ComPlay = engine::CommandHotkeyIndex(engine::RecordPlayKeys(), {copy_.Play1, copy_.Play2});
 }
 
 void SettingModel::LoadPage(int desktop) {
-    const TempDesktop& page = copy_.Desktop(desktop);
+    const engine::DesktopSettings& page = copy_.Desktop(desktop);
     SettingControls& c = Controls;
     c.EdtWall = page.Wallpaper;
     c.CheckPass = page.Forwhat != 0;
@@ -184,14 +133,14 @@ void SettingModel::LoadPage(int desktop) {
     c.ComTileWall = ValidIndex(page.TileWall, ComTileWallItems.size()) ? page.TileWall : -1;
     // The move and copy fields belong to this page even when its key turns
     // out to be taken by another desktop or is not set at all.
-    const int item = DesktopItemOf(page.DesktopHot.key);
+    const int item = DesktopItemOf(page.DesktopHot);
     ShowMoveAndCopyKeys(item);
     ComEnterHotChange(item);
 }
 
 std::string SettingModel::StorePage() {
     const SettingControls& c = Controls;
-    TempDesktop& page = copy_.Desktop(copy_.CurDesk);
+    engine::DesktopSettings& page = copy_.Desktop(curDesk_);
     if (!c.EdtWall.empty() && !system_.files.Exists(c.EdtWall)) return "Wallpaper File is not exists!";
     page.Wallpaper = c.EdtWall;
     // An unknown stored style shows no item; it is kept, not replaced.
@@ -201,9 +150,9 @@ std::string SettingModel::StorePage() {
     page.ProgWnd = c.CheckIcons;
     page.TrayWnd = c.CheckTray;
     page.Volume = c.CheckMusic;
-    page.DesktopHot.modifier = engine::kModCtrl;
+    page.DesktopHotMod = engine::kModCtrl;
     if (!ValidIndex(c.ComEnterHot, ComEnterHotItems.size())) return "HotKey must be Set!";
-    page.DesktopHot.key = engine::DesktopKeyAt(c.ComEnterHot);
+    page.DesktopHot = engine::DesktopKeyAt(c.ComEnterHot);
     return {};
 }
 
@@ -220,9 +169,9 @@ void SettingModel::FormShow() {
 }
 
 void SettingModel::ComDesktopClick(int index) {
-    if (index == copy_.CurDesk - 1) return;
-    Controls.ComDesktop = copy_.CurDesk - 1;
-    if (!ValidIndex(index, static_cast<std::size_t>(copy_.DesktopNum))) return;
+    if (index == curDesk_ - 1) return;
+    Controls.ComDesktop = curDesk_ - 1;
+    if (!ValidIndex(index, static_cast<std::size_t>(desktopCount_))) return;
     const std::string problem = StorePage();
     if (!problem.empty()) {
         Message(problem);
@@ -246,10 +195,10 @@ void SettingModel::ComEnterHotChange(int index) {
     if (c.ComEnterHot < 0) return;
     const std::int32_t key = engine::DesktopKeyAt(index);
     const std::string& item = ComEnterHotItems[static_cast<std::size_t>(index)];
-    for (int n = 1; n <= copy_.DesktopNum; ++n) {
-        if (n != copy_.CurDesk && copy_.Desktop(n).DesktopHot.key == key) {
+    for (int n = 1; n <= desktopCount_; ++n) {
+        if (n != curDesk_ && copy_.Desktop(n).DesktopHot == key) {
             Message("This HotKey[" + item + "] is in use");
-            c.ComEnterHot = DesktopItemOf(copy_.Desktop(copy_.CurDesk).DesktopHot.key);
+            c.ComEnterHot = DesktopItemOf(copy_.Desktop(curDesk_).DesktopHot);
             return;
         }
     }
@@ -257,25 +206,25 @@ void SettingModel::ComEnterHotChange(int index) {
 }
 
 void SettingModel::ComMainClick(int index) {
-    ChooseCommandHotkey(index, engine::MainWindowKeys(), Controls.ComMain, copy_.MainWindowHot);
+    ChooseCommandHotkey(index, engine::MainWindowKeys(), Controls.ComMain, copy_.ControlHot1, copy_.ControlHot2);
 }
 
 void SettingModel::ComParaClick(int index) {
-    ChooseCommandHotkey(index, engine::SettingsKeys(), Controls.ComPara, copy_.SettingHot);
+    ChooseCommandHotkey(index, engine::SettingsKeys(), Controls.ComPara, copy_.Setting1, copy_.Setting2);
 }
 
 // An equal pair is only pointed out here; the test registration on OK
 // refuses it.
 void SettingModel::ComRecordClick(int index) {
-    if (ChooseCommandHotkey(index, engine::RecordPlayKeys(), Controls.ComRecord, copy_.RecordHot) &&
-        copy_.RecordHot == copy_.PlayHot) {
+    if (ChooseCommandHotkey(index, engine::RecordPlayKeys(), Controls.ComRecord, copy_.Record1, copy_.Record2) &&
+        SameRecordAndPlayKeys(copy_)) {
         Message("HotKey Conflict with Begin/Stop Play\r\nPlease Select Another HotKey!");
     }
 }
 
 void SettingModel::ComPlayClick(int index) {
-    if (ChooseCommandHotkey(index, engine::RecordPlayKeys(), Controls.ComPlay, copy_.PlayHot) &&
-        copy_.RecordHot == copy_.PlayHot) {
+    if (ChooseCommandHotkey(index, engine::RecordPlayKeys(), Controls.ComPlay, copy_.Play1, copy_.Play2) &&
+        SameRecordAndPlayKeys(copy_)) {
         Message("HotKey Conflict with Begin/Stop Record\r\nPlease Select Another HotKey!");
     }
 }
@@ -321,9 +270,9 @@ bool SettingModel::FlatButton3Click() {
     }
     TryRegisterHotkeys();
     if (!ShowConflicts()) return false;
-    if (const auto failure = CopySettings(CopyDirection::Store)) {
+    if (const auto failure = StoreCopy()) {
         Message(failure->message);
-        if (failure->desktop != copy_.CurDesk) ShowPage(failure->desktop);
+        if (failure->desktop != curDesk_) ShowPage(failure->desktop);
         return false;
     }
     return true;
@@ -340,7 +289,7 @@ void SettingModel::Message(const std::string& text) { prompt_.Ask(text, false, {
 // The opener has unregistered the live hotkeys so that the copy's can use
 // the same ids; they are given up again at once.
 void SettingModel::TryRegisterHotkeys() {
-    engine::RegisterHotkeySet(live_, system_.hotkeys, live_.MainWindowHandle, copy_.Hotkeys());
+    engine::RegisterHotkeySet(live_, system_.hotkeys, live_.MainWindowHandle, HotkeysOf(copy_));
     engine::UnregisterHotkeys(system_.hotkeys, live_.MainWindowHandle);
 }
 
@@ -357,7 +306,7 @@ void SettingModel::ShowMoveAndCopyKeys(int item) {
 }
 
 void SettingModel::ShowPage(int desktop) {
-    copy_.CurDesk = desktop;
+    curDesk_ = desktop;
     Controls.ComDesktop = desktop - 1;
     LoadPage(desktop);
 }

@@ -12,44 +12,6 @@
 
 namespace vesk::ui {
 
-// One desktop's page of the settings dialog's working copy.
-struct TempDesktop {
-    std::string Wallpaper;     // empty: none
-    std::uint8_t TileWall = 0;  // 0 "Center", 1 "Stretch", 2 "Tile"
-    std::uint8_t Forwhat = 0;   // 0 nothing, 1 entering, 2 leaving, 3 both
-    std::string Password;
-    bool ProgWnd = true;
-    bool TrayWnd = true;
-    bool Volume = true;
-    engine::HotkeyCode DesktopHot{engine::kModCtrl, 0};
-};
-
-// The settings dialog's complete working copy; the live record changes only
-// when OK takes it over.
-struct TTempDesktopSet {
-    std::int32_t CurDesk = 1;  // the desktop whose page is on screen
-    std::int32_t DesktopNum = engine::kDesktopCount;
-    std::array<TempDesktop, engine::kDesktopCount> Desktops;
-    TempDesktop& Desktop(int n) { return Desktops.at(static_cast<std::size_t>(n - 1)); }
-    const TempDesktop& Desktop(int n) const { return Desktops.at(static_cast<std::size_t>(n - 1)); }
-
-    bool AutoRun = true;
-    bool UseControlPassword = true;
-    bool ShowHelp = true;
-    bool RecordHint = true;
-    bool ShowIcon = true;
-    std::string ControlPassword;
-    bool ExitMainWindow = true;
-    std::string SettingPassword;
-    engine::HotkeyCode MainWindowHot, SettingHot, RecordHot, PlayHot;
-    std::int64_t MaxSize = 2048;  // kilobytes
-
-    // What the test registration tries.
-    engine::HotkeySet Hotkeys() const;
-};
-
-enum class CopyDirection { Load, Store };
-
 // Tags of the controls that share a handler.
 enum class PasswordField { Main = 0, Setting = 1 };  // EdtMainPass, EdtSettingPass
 enum class CommonCheck { AutoRun = 2, RecordHint = 3, ShowHelp = 4, ShowIcon = 5 };  // CheckAutoRun, CheckSaveIni, CheckHelp, CheckHide
@@ -123,17 +85,14 @@ public:
     const std::vector<std::string> ComPlayItems;
 
     SettingControls Controls;
-    const TTempDesktopSet& Copy() const { return copy_; }
+    // The working copy of the settings; the live record changes only when OK
+    // takes it over.
+    const engine::StoredSettings& Copy() const { return copy_; }
+    int CurDesk() const { return curDesk_; }  // the desktop whose page is on screen
 
-    // Load fills the copy from the live record (the opener calls it once,
-    // after the form's Prepare). Store writes the copy into the live record,
-    // importing each changed wallpaper first; when an import fails nothing
-    // live changes and the failure is returned.
-    struct ImportFailure {
-        int desktop = 0;
-        std::string message;
-    };
-    std::optional<ImportFailure> CopySettings(CopyDirection direction);
+    // The copy takes the live settings (the opener calls it once, after the
+    // form's Prepare).
+    void LoadCopy();
 
     void LoadControls();
     void LoadPage(int desktop);
@@ -167,6 +126,13 @@ public:
     std::uint32_t LabHotColour(int group) const;
 
 private:
+    struct ImportFailure {
+        int desktop = 0;
+        std::string message;
+    };
+    // Writes the copy into the live record, importing each changed wallpaper
+    // first; when an import fails nothing live changes.
+    std::optional<ImportFailure> StoreCopy();
     void Message(const std::string& text);
     void TryRegisterHotkeys();
     void ShowPage(int desktop);
@@ -175,7 +141,9 @@ private:
     engine::TControlDesktop& live_;
     platform::Services& system_;
     engine::Prompt& prompt_;
-    TTempDesktopSet copy_;
+    engine::StoredSettings copy_;
+    int desktopCount_ = engine::kDesktopCount;
+    int curDesk_ = 1;
 };
 
 }  // namespace vesk::ui
