@@ -46,11 +46,20 @@ bool AnyModifierDown() {
 
 class RecordTest : public DesktopTest {
 protected:
+    void SetUp() override {
+        DesktopTest::SetUp();
+        GetCursorPos(&pointerBefore_);
+    }
+    // The pointer goes back out of the way: where a window appears or
+    // vanishes under it, Wine re-reads the keyboard from X, and a later
+    // test's hotkey pressed at that moment loses its injected modifiers.
     void TearDown() override {
         DesktopTest::TearDown();
+        MoveMouseTo(pointerBefore_);
         DeleteFileW(path_.c_str());
     }
     const std::wstring path_ = TempFile(L"vesk-e2e.RKM");
+    POINT pointerBefore_{};
 };
 
 TEST_F(RecordTest, RecordHotkeyArmsBeginsAndStopsARecordingOfWholeEvents) {
