@@ -7,7 +7,7 @@
 
 #include "platform/sim/sim_system.h"
 #include "skin/desk_skin.h"
-#include "skin/jpeg_decoder.h"
+#include "image/jpeg_decoder.h"
 
 namespace {
 
@@ -23,9 +23,9 @@ void BM_DecodeSkinPictures(benchmark::State& state) {
     skin::SkinFile file;
     if (!skin::ParseSkinFile(DefaultSkin(), file)) state.SkipWithError("default skin unreadable");
     for (auto _ : state) {
-        skin::RgbImage main, dialog;
-        skin::DecodeJpeg(file.mainJpeg, main);
-        skin::DecodeJpeg(file.dialogJpeg, dialog);
+        image::RgbImage main, dialog;
+        image::DecodeJpeg(file.mainJpeg, main);
+        image::DecodeJpeg(file.dialogJpeg, dialog);
         benchmark::DoNotOptimize(main.pixels.data());
         benchmark::DoNotOptimize(dialog.pixels.data());
     }
@@ -44,7 +44,7 @@ void BM_LoadSkin(benchmark::State& state) {
     for (auto _ : state) {
         skin::TDeskSkin loaded;
         skin::SkinRegions regions{};
-        skin::RgbImage main, dialog;
+        image::RgbImage main, dialog;
         if (!skin::LoadSkin("C:\\Vesk\\Default.QSK", "C:\\Vesk\\Vesk.exe", sim.files, sim.regions, loaded,
                             regions, main, dialog)) {
             state.SkipWithError("load failed");
@@ -80,7 +80,7 @@ void BM_LoadSkinClaimingTheLargestPictures(benchmark::State& state) {
     for (auto _ : state) {
         skin::TDeskSkin loaded;
         skin::SkinRegions regions{};
-        skin::RgbImage main, dialog;
+        image::RgbImage main, dialog;
         if (!skin::LoadSkin("C:\\Vesk\\Default.QSK", "", sim.files, sim.regions, loaded, regions, main, dialog)) {
             state.SkipWithError("load failed");
         }

@@ -1,9 +1,9 @@
 #include <cctype>
 
 #include "engine/appearance.h"
-#include "engine/bmp_writer.h"
+#include "image/bmp_writer.h"
 #include "engine/registry_names.h"
-#include "skin/jpeg_decoder.h"
+#include "image/jpeg_decoder.h"
 
 namespace vesk::engine {
 namespace {
@@ -72,14 +72,14 @@ ImportResult ImportWallpaper(const TControlDesktop& state, platform::Files& file
     if (UpperExtension(copy) == ".BMP") return {true, copy, {}};
 
     ImportResult result;
-    skin::RgbImage picture;
+    image::RgbImage picture;
     const auto bytes = files.ReadAll(copy);
-    const auto decoded = bytes ? skin::DecodeJpeg(*bytes, picture) : skin::JpegResult{false, "unreadable file"};
+    const auto decoded = bytes ? image::DecodeJpeg(*bytes, picture) : image::JpegResult{false, "unreadable file"};
     if (!decoded) {
         result.error = "The picture is not a JPEG picture that can be read: " + decoded.error;
     } else {
         const std::string target = WithBmpExtension(copy);
-        if (files.WriteAll(target, EncodeBmp24(picture))) result = {true, target, {}};
+        if (files.WriteAll(target, image::EncodeBmp24(picture))) result = {true, target, {}};
         else result.error = "The wallpaper could not be written to " + target;
     }
     if (!sameFile && files.Exists(copy)) files.Delete(copy);

@@ -33,6 +33,10 @@ struct WindowRequest {
 };
 
 // One desktop's settings, kept under its Desktop1..Desktop9 key.
+// Bits of DesktopSettings::Forwhat: when a desktop asks for its password.
+inline constexpr std::uint8_t kPasswordOnEnter = 1;
+inline constexpr std::uint8_t kPasswordOnLeave = 2;
+
 struct DesktopSettings {
     std::int32_t DesktopHotMod = 2;  // always Ctrl; not in the registry
     std::int32_t DesktopHot = 0;     // virtual-key code
@@ -42,7 +46,7 @@ struct DesktopSettings {
     std::uint8_t TileWall = 0;       // 0 centre, 1 stretch, 2 tile
     bool Volume = true;              // sound on while current
     std::string Password;            // plain text; empty for none
-    std::uint8_t Forwhat = 0;        // 0 nothing, 1 entering, 2 leaving, 3 both
+    std::uint8_t Forwhat = 0;        // kPasswordOnEnter and kPasswordOnLeave bits
     bool operator==(const DesktopSettings&) const = default;
 };
 

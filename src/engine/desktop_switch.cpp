@@ -67,8 +67,8 @@ bool SwitchDesktop(DesktopContext& c, int target) {
     const int current = s.CurrentDesktop;
     const DesktopRecord& leaving = s.Desktop(current);
     DesktopRecord& entering = s.Desktop(target);
-    if ((leaving.Forwhat == 2 || leaving.Forwhat == 3) && !PasswordAccepted(c, "Exit Password", leaving)) return false;
-    if ((entering.Forwhat == 1 || entering.Forwhat == 3) && !PasswordAccepted(c, "Enter Password", entering)) return false;
+    if ((leaving.Forwhat & kPasswordOnLeave) && !PasswordAccepted(c, "Exit Password", leaving)) return false;
+    if ((entering.Forwhat & kPasswordOnEnter) && !PasswordAccepted(c, "Enter Password", entering)) return false;
 
     c.view.DrawSelectorOutline(current, false);
     c.view.DrawSelectorOutline(target, true);

@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <cstring>
 
-#include "skin/jpeg_decoder.h"
+#include "image/jpeg_decoder.h"
 
 namespace vesk::skin {
 namespace {
 
 struct DecodedSkin {
     SkinFile file;
-    RgbImage main;
-    RgbImage dialog;
+    image::RgbImage main;
+    image::RgbImage dialog;
 };
 
 // Pictures are measured before they are decoded: a few bytes of header can
@@ -20,12 +20,12 @@ struct DecodedSkin {
 SkinResult CheckPictureSizes(const SkinFile& f, std::uint64_t mainOffset) {
     const std::uint64_t dialogOffset = mainOffset + f.mainJpeg.size();
     int width = 0, height = 0;
-    if (!ReadJpegSize(f.mainJpeg, width, height)) return {SkinStatus::UndecodableImage, mainOffset};
+    if (!image::ReadJpegSize(f.mainJpeg, width, height)) return {SkinStatus::UndecodableImage, mainOffset};
     std::int32_t right = f.outline.empty() ? kMaxMainPictureSide : 0;
     std::int32_t bottom = right;
     for (Point p : f.outline) right = std::max(right, p.x), bottom = std::max(bottom, p.y);
     if (width > std::min(right, kMaxMainPictureSide) || height > std::min(bottom, kMaxMainPictureSide)) return {SkinStatus::PictureTooLarge, mainOffset};
-    if (!ReadJpegSize(f.dialogJpeg, width, height)) return {SkinStatus::UndecodableImage, dialogOffset};
+    if (!image::ReadJpegSize(f.dialogJpeg, width, height)) return {SkinStatus::UndecodableImage, dialogOffset};
     if (width > kMaxTitleWidth || height > kMaxTitleHeight) return {SkinStatus::PictureTooLarge, dialogOffset};
     return {};
 }
@@ -35,8 +35,8 @@ SkinResult Decode(const std::vector<std::uint8_t>& bytes, DecodedSkin& out) {
     if (!result) return result;
     const std::uint64_t mainOffset = bytes.size() - out.file.dialogJpeg.size() - out.file.mainJpeg.size();
     if (result = CheckPictureSizes(out.file, mainOffset); !result) return result;
-    if (!DecodeJpeg(out.file.mainJpeg, out.main)) return {SkinStatus::UndecodableImage, mainOffset};
-    if (!DecodeJpeg(out.file.dialogJpeg, out.dialog)) {
+    if (!image::DecodeJpeg(out.file.mainJpeg, out.main)) return {SkinStatus::UndecodableImage, mainOffset};
+    if (!image::DecodeJpeg(out.file.dialogJpeg, out.dialog)) {
         return {SkinStatus::UndecodableImage, mainOffset + out.file.mainJpeg.size()};
     }
     return {};
@@ -106,7 +106,7 @@ void Commit(DecodedSkin& decoded, platform::Regions& regions, TDeskSkin& skin, S
 
 SkinResult LoadSkin(const std::string& skinPath, const std::string& exePath, platform::Files& files,
                     platform::Regions& regions, TDeskSkin& skin, SkinRegions& skinRegions,
-                    RgbImage& mainImage, RgbImage& dialogImage) {
+                    image::RgbImage& mainImage, image::RgbImage& dialogImage) {
     skin.Loaded = false;
     if (skinPath.empty() && exePath.empty()) return {SkinStatus::NoSource, 0};
 

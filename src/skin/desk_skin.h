@@ -6,7 +6,7 @@
 
 #include "platform/files.h"
 #include "platform/regions.h"
-#include "skin/rgb_image.h"
+#include "image/rgb_image.h"
 #include "skin/skin_file.h"
 
 namespace vesk::skin {
@@ -41,7 +41,7 @@ inline constexpr std::size_t kOutlineRegion = 9;
 // Called once; a skin is never reloaded over a loaded one.
 SkinResult LoadSkin(const std::string& skinPath, const std::string& exePath, platform::Files& files,
                     platform::Regions& regions, TDeskSkin& skin, SkinRegions& skinRegions,
-                    RgbImage& mainImage, RgbImage& dialogImage);
+                    image::RgbImage& mainImage, image::RgbImage& dialogImage);
 
 // Releases the selector regions and point lists, and the outline region
 // unless the main window took it as its shape (the window then owns it).

@@ -31,10 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sim.files.Put("C:\\Vesk\\Vesk.exe", bytes);
     skin::TDeskSkin skin;
     skin::SkinRegions regions{};
-    skin::RgbImage mainImage, dialogImage;
+    image::RgbImage mainImage, dialogImage;
     if (skin::LoadSkin("C:\\Vesk\\Default.QSK", "C:\\Vesk\\Vesk.exe", sim.files, sim.regions, skin, regions,
                        mainImage, dialogImage)) {
-        for (const skin::RgbImage* image : {&mainImage, &dialogImage}) {
+        for (const image::RgbImage* image : {&mainImage, &dialogImage}) {
             if (image->empty() || image->pixels.size() != std::size_t(image->width) * image->height * 3) {
                 std::abort();
             }

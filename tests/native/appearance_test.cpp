@@ -4,7 +4,7 @@
 #include "engine/registry_names.h"
 #include "jpeg_fixture.h"
 #include "platform/sim/sim_system.h"
-#include "skin/jpeg_decoder.h"
+#include "image/jpeg_decoder.h"
 
 namespace vesk::engine {
 namespace {
@@ -94,8 +94,8 @@ TEST_F(Appearance, JpegImportBecomesABitmapInTheWindowsDirectory) {
     const std::size_t stride = (33 * 3 + 3) & ~3u;
     EXPECT_EQ(bmp.size(), 54 + stride * 17);
     // Bottom-up, blue first: the first stored pixel is the picture's bottom-left.
-    skin::RgbImage decoded;
-    ASSERT_TRUE(skin::DecodeJpeg(jpeg, decoded));
+    image::RgbImage decoded;
+    ASSERT_TRUE(image::DecodeJpeg(jpeg, decoded));
     const std::size_t bottomLeft = std::size_t(16) * 33 * 3;
     EXPECT_EQ(bmp[54], decoded.pixels[bottomLeft + 2]);
     EXPECT_EQ(bmp[56], decoded.pixels[bottomLeft]);

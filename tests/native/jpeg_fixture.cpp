@@ -7,8 +7,8 @@
 
 namespace vesk::testing {
 
-skin::RgbImage GradientPicture(int width, int height) {
-    skin::RgbImage picture{width, height, {}};
+image::RgbImage GradientPicture(int width, int height) {
+    image::RgbImage picture{width, height, {}};
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             picture.pixels.push_back(std::uint8_t(x * 255 / (width > 1 ? width - 1 : 1)));
@@ -19,7 +19,7 @@ skin::RgbImage GradientPicture(int width, int height) {
     return picture;
 }
 
-std::vector<std::uint8_t> EncodeJpeg(const skin::RgbImage& picture, int quality) {
+std::vector<std::uint8_t> EncodeJpeg(const image::RgbImage& picture, int quality) {
     jpeg_compress_struct info{};
     jpeg_error_mgr errors{};
     info.err = jpeg_std_error(&errors);

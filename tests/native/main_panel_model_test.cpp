@@ -27,7 +27,7 @@ protected:
     platform::sim::SimSystem sim;
     skin::TDeskSkin skin;
     skin::SkinRegions regions{};
-    skin::RgbImage mainImage, dialogImage;
+    image::RgbImage mainImage, dialogImage;
 };
 
 TEST_F(PanelTest, HitTestFindsEachControlOfTheSkin) {

@@ -55,7 +55,7 @@ protected:
     platform::sim::SimSystem sim;
     TDeskSkin skin;
     SkinRegions regions{};
-    RgbImage mainImage, dialogImage;
+    image::RgbImage mainImage, dialogImage;
 };
 
 TEST_F(SkinLoading, BuiltInSkinHasItsDocumentedGeometry) {

@@ -83,11 +83,11 @@ TEST_F(AboutFrmTest, EscapeClosesWithOkAndTheOkButtonWithCancel) {
 }
 
 TEST_F(AboutFrmTest, StripKeepsTheBlackFrameLineAtItsRightEnd) {
-    skin::RgbImage red{2, 2, {}};
+    image::RgbImage red{2, 2, {}};
     for (int i = 0; i < 4; ++i) red.pixels.insert(red.pixels.end(), {255, 0, 0});
     ui::TAboutFrm about(GetModuleHandleW(nullptr), shell);
     about.Prepare(&red);
-    const skin::RgbImage strip = about.TitlePicture();
+    const image::RgbImage strip = about.TitlePicture();
     ASSERT_GT(strip.width, 2);
     const auto pixel = [&](int x, int y) {
         const auto at = static_cast<std::size_t>((y * strip.width + x) * 3);

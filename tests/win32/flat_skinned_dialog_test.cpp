@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "flat_ui_script.h"
-#include "skin/rgb_image.h"
+#include "image/rgb_image.h"
 #include "test_windows.h"
 #include "ui/dialogs/skinned_dialog.h"
 
@@ -35,7 +35,7 @@ struct Rgb {
     int r, g, b;
 };
 
-Rgb PixelOf(const skin::RgbImage& picture, int x, int y) {
+Rgb PixelOf(const image::RgbImage& picture, int x, int y) {
     const std::size_t at = (static_cast<std::size_t>(y) * picture.width + x) * 3;
     return {picture.pixels[at], picture.pixels[at + 1], picture.pixels[at + 2]};
 }
@@ -45,7 +45,7 @@ bool Near(Rgb actual, Rgb expected) {
            std::abs(actual.b - expected.b) < 24;
 }
 
-::testing::AssertionResult PixelIs(const skin::RgbImage& picture, int x, int y, Rgb expected) {
+::testing::AssertionResult PixelIs(const image::RgbImage& picture, int x, int y, Rgb expected) {
     const Rgb actual = PixelOf(picture, x, y);
     if (Near(actual, expected)) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << actual.r << ","
@@ -54,7 +54,7 @@ bool Near(Rgb actual, Rgb expected) {
 }
 
 // Red and green on top, blue and white below.
-skin::RgbImage FourColours() {
+image::RgbImage FourColours() {
     return {2, 2, {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 255}};
 }
 
@@ -98,9 +98,9 @@ TEST(SkinnedDialogDrag, RightButtonPressStartsNoDrag) {
 
 TEST(SkinnedDialogStrip, PictureIsStretchedOverTheWholeStripTheRightWayRound) {
     PlainDialog dialog;
-    const skin::RgbImage picture = FourColours();
+    const image::RgbImage picture = FourColours();
     dialog.PaintTitleStrip(&picture);
-    const skin::RgbImage strip = dialog.TitlePicture();
+    const image::RgbImage strip = dialog.TitlePicture();
     ASSERT_EQ(strip.width, kStripWidth);
     ASSERT_EQ(strip.height, kStripHeight);
     EXPECT_TRUE(PixelIs(strip, 0, 0, {255, 0, 0}));
@@ -111,9 +111,9 @@ TEST(SkinnedDialogStrip, PictureIsStretchedOverTheWholeStripTheRightWayRound) {
 
 TEST(SkinnedDialogStrip, AboutFitKeepsTheFramesRightColumn) {
     PlainDialog dialog;
-    const skin::RgbImage picture = FourColours();
+    const image::RgbImage picture = FourColours();
     dialog.PaintTitleStrip(&picture, ui::flat::StripFit::KeepRightFrame);
-    const skin::RgbImage strip = dialog.TitlePicture();
+    const image::RgbImage strip = dialog.TitlePicture();
     ASSERT_EQ(strip.width, kStripWidth);
     for (int y = 0; y < kStripHeight; ++y) EXPECT_TRUE(PixelIs(strip, kStripWidth - 1, y, {0, 0, 0}));
     EXPECT_TRUE(PixelIs(strip, kStripWidth - 2, 0, {0, 255, 0}));
@@ -121,11 +121,11 @@ TEST(SkinnedDialogStrip, AboutFitKeepsTheFramesRightColumn) {
 
 TEST(SkinnedDialogStrip, MissingOrBrokenPictureLeavesThePlainFrame) {
     PlainDialog dialog;
-    const skin::RgbImage broken{4, 4, {1, 2, 3}};  // fewer bytes than its size
-    const skin::RgbImage empty;
-    for (const skin::RgbImage* picture : {static_cast<const skin::RgbImage*>(nullptr), &empty, &broken}) {
+    const image::RgbImage broken{4, 4, {1, 2, 3}};  // fewer bytes than its size
+    const image::RgbImage empty;
+    for (const image::RgbImage* picture : {static_cast<const image::RgbImage*>(nullptr), &empty, &broken}) {
         dialog.PaintTitleStrip(picture);
-        const skin::RgbImage strip = dialog.TitlePicture();
+        const image::RgbImage strip = dialog.TitlePicture();
         ASSERT_EQ(strip.width, kStripWidth);
         EXPECT_TRUE(PixelIs(strip, 0, 0, {0, 0, 0}));
         EXPECT_TRUE(PixelIs(strip, kStripWidth - 1, kStripHeight - 1, {0, 0, 0}));

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/bmp_writer.h"
+#include "image/bmp_writer.h"
 #include "files_contract.h"
 #include "hotkeys_contract.h"
 #include "jpeg_fixture.h"
@@ -127,7 +127,7 @@ public:
     Win32ShellEnv() {
         SystemParametersInfoW(SPI_GETDESKWALLPAPER, MAX_PATH, original_, 0);
         for (int n = 1; n <= 2; ++n) {
-            const auto bitmap = engine::EncodeBmp24(vesk::testing::GradientPicture(n + 1, 2));
+            const auto bitmap = image::EncodeBmp24(vesk::testing::GradientPicture(n + 1, 2));
             if (!system_.services().files.WriteAll(Picture(n), bitmap)) ADD_FAILURE() << Picture(n);
         }
     }

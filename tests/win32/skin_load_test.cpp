@@ -137,8 +137,8 @@ protected:
 
     skin::TDeskSkin loaded;
     skin::SkinRegions skinRegions{};
-    skin::RgbImage mainImage;
-    skin::RgbImage dialogImage;
+    image::RgbImage mainImage;
+    image::RgbImage dialogImage;
 };
 
 TEST_F(SkinLoadTest, AppendedSkinIsReadFromTheProgramFile) {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "engine/appearance.h"
-#include "engine/bmp_writer.h"
+#include "image/bmp_writer.h"
 #include "jpeg_fixture.h"
 #include "platform/win32/scoped_handles.h"
 #include "platform/win32/utf.h"
@@ -134,7 +134,7 @@ protected:
             for (const wchar_t* name : kShellValues) originalIeValues_.push_back(ReadValue(kIeKey, name));
         }
         CreateKey(kIeKey);
-        ASSERT_TRUE(services.files.WriteAll(picture, engine::EncodeBmp24(vesk::testing::GradientPicture(8, 6))));
+        ASSERT_TRUE(services.files.WriteAll(picture, image::EncodeBmp24(vesk::testing::GradientPicture(8, 6))));
     }
 
     void TearDown() override {

@@ -96,7 +96,7 @@ TAboutFrm::TAboutFrm(HINSTANCE instance, platform::Shell& shell)
     FlatButton4.OnClick = [this] { EndModal(kModalCancel); };
 }
 
-void TAboutFrm::Prepare(const skin::RgbImage* dialogImage) {
+void TAboutFrm::Prepare(const image::RgbImage* dialogImage) {
     PaintTitleStrip(dialogImage, flat::StripFit::KeepRightFrame);
 }
 
@@ -163,7 +163,7 @@ const flat::TFlatLabel* TAboutFrm::LinkAt(POINT client) const {
     return nullptr;
 }
 
-void RunAboutWindow(HINSTANCE instance, HWND mainWindow, const skin::RgbImage* dialogImage, platform::Shell& shell) {
+void RunAboutWindow(HINSTANCE instance, HWND mainWindow, const image::RgbImage* dialogImage, platform::Shell& shell) {
     TAboutFrm form(instance, shell);
     form.Prepare(dialogImage);
     form.PlaceBeside(mainWindow);

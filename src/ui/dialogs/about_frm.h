@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/shell.h"
-#include "skin/rgb_image.h"
+#include "image/rgb_image.h"
 #include "ui/dialogs/about_model.h"
 #include "ui/dialogs/skinned_dialog.h"
 #include "ui/flat/flat_button.h"
@@ -21,7 +21,7 @@ public:
     TAboutFrm(HINSTANCE instance, platform::Shell& shell);
 
     // Paints the title strip, keeping the frame's black line at its right end.
-    void Prepare(const skin::RgbImage* dialogImage);
+    void Prepare(const image::RgbImage* dialogImage);
     // Right edge on the main window's right edge, tops level.
     void PlaceBeside(HWND mainWindow);
 
@@ -48,6 +48,6 @@ private:
 };
 
 // Runs the About window modally beside the main window.
-void RunAboutWindow(HINSTANCE instance, HWND mainWindow, const skin::RgbImage* dialogImage, platform::Shell& shell);
+void RunAboutWindow(HINSTANCE instance, HWND mainWindow, const image::RgbImage* dialogImage, platform::Shell& shell);
 
 }  // namespace vesk::ui

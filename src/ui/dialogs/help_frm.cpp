@@ -80,7 +80,7 @@ public:
         FlatButton2.OnClick = [this] { FormClose(); };
     }
 
-    void Prepare(const skin::RgbImage* dialogImage) { PaintTitleStrip(dialogImage); }
+    void Prepare(const image::RgbImage* dialogImage) { PaintTitleStrip(dialogImage); }
 
     // Screen pixels.
     void Show(int left, int top) {
@@ -169,7 +169,7 @@ private:
 
 }  // namespace
 
-void ShowTipsWindow(HINSTANCE instance, HWND mainWindow, const skin::RgbImage* dialogImage,
+void ShowTipsWindow(HINSTANCE instance, HWND mainWindow, const image::RgbImage* dialogImage,
                     engine::TControlDesktop& live, platform::Files& files) {
     auto form = std::make_unique<THelpFrm>(instance, live, files);
     if (!form->hwnd()) return;

@@ -3,7 +3,7 @@
 
 #include "engine/control_desktop.h"
 #include "platform/files.h"
-#include "skin/rgb_image.h"
+#include "image/rgb_image.h"
 
 namespace vesk::ui {
 
@@ -13,7 +13,7 @@ namespace vesk::ui {
 // main window stands centred on the screen. The window lives until the user
 // closes it and then releases itself; "Show Next Time" writes the live
 // ShowHelp setting at once.
-void ShowTipsWindow(HINSTANCE instance, HWND mainWindow, const skin::RgbImage* dialogImage,
+void ShowTipsWindow(HINSTANCE instance, HWND mainWindow, const image::RgbImage* dialogImage,
                     engine::TControlDesktop& live, platform::Files& files);
 
 }  // namespace vesk::ui

@@ -63,7 +63,7 @@ TKillFrm::TKillFrm(HINSTANCE instance, engine::TControlDesktop& state, platform:
     FlatButton4.OnClick = [this] { EndModal(kModalCancel); };
 }
 
-void TKillFrm::Prepare(const skin::RgbImage* dialogImage) {
+void TKillFrm::Prepare(const image::RgbImage* dialogImage) {
     PaintTitleStrip(dialogImage);
     hints_.Add(ListPro.hwnd(), Widen(model_.ListProHint));
 }
@@ -107,7 +107,7 @@ void TKillFrm::ShowModel() {
     FlatButton2.SetText(Widen(model_.FlatButton2Caption));
 }
 
-void RunKiller(HINSTANCE instance, const skin::RgbImage* dialogImage, engine::TControlDesktop& state,
+void RunKiller(HINSTANCE instance, const image::RgbImage* dialogImage, engine::TControlDesktop& state,
                platform::WindowManager& windows, platform::Processes& processes, engine::KillerMode mode) {
     TKillFrm form(instance, state, windows, processes, mode);
     form.Prepare(dialogImage);

@@ -5,7 +5,7 @@
 #include "engine/main_commands.h"
 #include "platform/processes.h"
 #include "platform/window_manager.h"
-#include "skin/rgb_image.h"
+#include "image/rgb_image.h"
 #include "ui/dialogs/hint_tips.h"
 #include "ui/dialogs/kill_model.h"
 #include "ui/dialogs/skinned_dialog.h"
@@ -26,7 +26,7 @@ public:
              platform::Processes& processes, engine::KillerMode mode);
 
     // Paints the title strip and gives the list the hint of the mode's rows.
-    void Prepare(const skin::RgbImage* dialogImage);
+    void Prepare(const image::RgbImage* dialogImage);
 
 protected:
     // Lists the processes or windows of the mode.
@@ -52,7 +52,7 @@ private:
 };
 
 // Runs the killer modally in the given mode, centred on the screen.
-void RunKiller(HINSTANCE instance, const skin::RgbImage* dialogImage, engine::TControlDesktop& state,
+void RunKiller(HINSTANCE instance, const image::RgbImage* dialogImage, engine::TControlDesktop& state,
                platform::WindowManager& windows, platform::Processes& processes, engine::KillerMode mode);
 
 }  // namespace vesk::ui

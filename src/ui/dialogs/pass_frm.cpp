@@ -24,7 +24,7 @@ flat::ScopedFont CreateLabelFont(HWND dialog) {
 
 }  // namespace
 
-TPassFrm::TPassFrm(HINSTANCE instance, const skin::RgbImage* titleImage)
+TPassFrm::TPassFrm(HINSTANCE instance, const image::RgbImage* titleImage)
     : SkinnedDialog(instance, L"TPassFrm", L"Vesk", kWidth, kHeight),
       titleImage_(titleImage),
       labelFont_(CreateLabelFont(hwnd())),
@@ -46,7 +46,7 @@ TPassFrm::TPassFrm(HINSTANCE instance, const skin::RgbImage* titleImage)
     CheckNext.OnClick = [this] { model_.setBoxTicked(CheckNext.Checked()); };
 }
 
-void TPassFrm::Prepare(const skin::RgbImage* titleImage, const std::string& message,
+void TPassFrm::Prepare(const image::RgbImage* titleImage, const std::string& message,
                        const std::string& expectedPassword, bool fieldVisible, bool boxVisible,
                        bool boxTicked) {
     PaintTitleStrip(titleImage);
@@ -112,7 +112,7 @@ void TPassFrm::FlatButton2Click() {
 }
 
 void TPassFrm::ShowRetryMessage() {
-    const skin::RgbImage strip = TitlePicture();
+    const image::RgbImage strip = TitlePicture();
     TPassFrm retry(instance(), nullptr);
     retry.Prepare(&strip, PassModel::kRetryMessage, "", false, false, false);
     retry.ShowModal();

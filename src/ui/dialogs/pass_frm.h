@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/prompt.h"
-#include "skin/rgb_image.h"
+#include "image/rgb_image.h"
 #include "ui/dialogs/pass_model.h"
 #include "ui/dialogs/skinned_dialog.h"
 #include "ui/flat/flat_button.h"
@@ -22,12 +22,12 @@ class TPassFrm final : public SkinnedDialog, public engine::Prompt {
 public:
     // titleImage: the skin's dialog image for Ask and ShowWithNextTimeBox;
     // it may still be empty (the skin loads later) or null: a plain strip.
-    TPassFrm(HINSTANCE instance, const skin::RgbImage* titleImage);
+    TPassFrm(HINSTANCE instance, const image::RgbImage* titleImage);
 
     // Paints the strip from titleImage, shows the message, stores the
     // expected password, shows or hides the (emptied) password field and
     // the "Show Next Time" box, and ticks the box or not.
-    void Prepare(const skin::RgbImage* titleImage, const std::string& message,
+    void Prepare(const image::RgbImage* titleImage, const std::string& message,
                  const std::string& expectedPassword, bool fieldVisible, bool boxVisible,
                  bool boxTicked);
     // The "Show Next Time" box as the user left it; valid until the next Prepare.
@@ -47,7 +47,7 @@ private:
     void FlatButton2Click();
     void ShowRetryMessage();
 
-    const skin::RgbImage* titleImage_;
+    const image::RgbImage* titleImage_;
     PassModel model_;
     flat::ScopedFont labelFont_;
     flat::TFlatLabel Label1;

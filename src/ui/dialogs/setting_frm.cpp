@@ -100,7 +100,7 @@ TSettingFrm::TSettingFrm(HINSTANCE instance, engine::TControlDesktop& live, plat
     AddHints();
 }
 
-void TSettingFrm::Prepare(const skin::RgbImage* titleImage) {
+void TSettingFrm::Prepare(const image::RgbImage* titleImage) {
     PaintTitleStrip(titleImage);
     titlePicture_ = TitlePicture();
     Fill(ComEnterHot, model_.ComEnterHotItems);
@@ -234,7 +234,7 @@ void TSettingFrm::FlatButton3Click() {
     if (stored) EndModal(kModalOk);
 }
 
-bool RunSettingsDialog(HINSTANCE instance, HWND owner, const skin::RgbImage* dialogImage,
+bool RunSettingsDialog(HINSTANCE instance, HWND owner, const image::RgbImage* dialogImage,
                        engine::TControlDesktop& live, platform::Services& system) {
     TSettingFrm dialog(instance, live, system);
     if (!dialog.hwnd()) return false;

@@ -6,7 +6,7 @@
 
 #include "engine/control_desktop.h"
 #include "platform/services.h"
-#include "skin/rgb_image.h"
+#include "image/rgb_image.h"
 #include "ui/dialogs/pass_frm.h"
 #include "ui/dialogs/hint_tips.h"
 #include "ui/dialogs/setting_frm_label.h"
@@ -74,7 +74,7 @@ public:
 
     // Paints the strip from the picture (null or empty: a plain strip) and
     // fills the desktop hotkey list.
-    void Prepare(const skin::RgbImage* titleImage);
+    void Prepare(const image::RgbImage* titleImage);
     // The copy takes the live settings (once, before ShowModal).
     void LoadCopy() { model_.LoadCopy(); }
 
@@ -91,7 +91,7 @@ private:
     void BindHandlers();
     void AddHints();
 
-    skin::RgbImage titlePicture_;  // the painted strip, the prompt's title
+    image::RgbImage titlePicture_;  // the painted strip, the prompt's title
     TPassFrm prompt_;
     SettingModel model_;
     bool showingControls_ = false;  // the form itself is changing controls
@@ -161,7 +161,7 @@ private:
 // live.MainWindowHandle. dialogImage: the skin's title picture (null or
 // empty: a plain strip). True when OK stored the new settings into `live`;
 // Cancel, Esc and the close glyph leave it untouched.
-bool RunSettingsDialog(HINSTANCE instance, HWND owner, const skin::RgbImage* dialogImage,
+bool RunSettingsDialog(HINSTANCE instance, HWND owner, const image::RgbImage* dialogImage,
                        engine::TControlDesktop& live, platform::Services& system);
 
 }  // namespace vesk::ui

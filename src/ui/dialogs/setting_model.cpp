@@ -125,8 +125,8 @@ void SettingModel::LoadPage(int desktop) {
     c.CheckPass = page.Forwhat != 0;
     c.PanelDeskEnabled = c.CheckPass;
     c.EdtPass = page.Password;
-    c.CheckEnter = page.Forwhat == 1 || page.Forwhat == 3;
-    c.CheckExit = page.Forwhat == 2 || page.Forwhat == 3;
+    c.CheckEnter = (page.Forwhat & engine::kPasswordOnEnter) != 0;
+    c.CheckExit = (page.Forwhat & engine::kPasswordOnLeave) != 0;
     c.CheckIcons = page.ProgWnd;
     c.CheckTray = page.TrayWnd;
     c.CheckMusic = page.Volume;
@@ -146,7 +146,9 @@ std::string SettingModel::StorePage() {
     // An unknown stored style shows no item; it is kept, not replaced.
     if (ValidIndex(c.ComTileWall, ComTileWallItems.size())) page.TileWall = static_cast<std::uint8_t>(c.ComTileWall);
     page.Password = c.EdtPass;
-    page.Forwhat = c.CheckPass ? static_cast<std::uint8_t>((c.CheckEnter ? 1 : 0) + (c.CheckExit ? 2 : 0)) : 0;
+    page.Forwhat = c.CheckPass ? static_cast<std::uint8_t>((c.CheckEnter ? engine::kPasswordOnEnter : 0) |
+                                                          (c.CheckExit ? engine::kPasswordOnLeave : 0))
+                               : 0;
     page.ProgWnd = c.CheckIcons;
     page.TrayWnd = c.CheckTray;
     page.Volume = c.CheckMusic;

@@ -200,7 +200,7 @@ void SkinnedDialog::PlaceAt(int left, int top) {
     if (showing_) MoveToShowPlace();
 }
 
-void SkinnedDialog::PaintTitleStrip(const skin::RgbImage* picture, flat::StripFit fit) {
+void SkinnedDialog::PaintTitleStrip(const image::RgbImage* picture, flat::StripFit fit) {
     Image1.Paint(picture && !picture->empty() ? picture : nullptr, fit);
 }
 

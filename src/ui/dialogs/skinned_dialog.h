@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/win32/scoped_handles.h"
-#include "skin/rgb_image.h"
+#include "image/rgb_image.h"
 #include "ui/flat/flat_panel.h"
 #include "ui/flat/flat_speed_button.h"
 #include "ui/flat/gdi.h"
@@ -50,9 +50,9 @@ public:
 
     // Paints the title strip from the picture (null or empty: the plain
     // frame); the first step of every dialog's Prepare.
-    void PaintTitleStrip(const skin::RgbImage* picture, flat::StripFit fit = flat::StripFit::Whole);
+    void PaintTitleStrip(const image::RgbImage* picture, flat::StripFit fit = flat::StripFit::Whole);
     // The painted strip, for a prompt that this dialog shows.
-    skin::RgbImage TitlePicture() const { return Image1.Picture(); }
+    image::RgbImage TitlePicture() const { return Image1.Picture(); }
     POINT DragOrigin() const { return Image1.DragOrigin(); }
 
 protected:

@@ -60,7 +60,7 @@ TWindowFrm::TWindowFrm(HINSTANCE instance, engine::TControlDesktop& state, platf
     FlatButton5.OnClick = [this] { FlatButton5Click(); };
 }
 
-void TWindowFrm::Prepare(const skin::RgbImage* dialogImage) {
+void TWindowFrm::Prepare(const image::RgbImage* dialogImage) {
     PaintTitleStrip(dialogImage);
     model_.Prepare();
     ComDesktops.Clear();
@@ -111,7 +111,7 @@ void TWindowFrm::ShowModel() {
     ListTo.SetItemIndex(model_.LowerSelection);
 }
 
-void RunWindowMoveDialog(HINSTANCE instance, const skin::RgbImage* dialogImage, engine::TControlDesktop& state,
+void RunWindowMoveDialog(HINSTANCE instance, const image::RgbImage* dialogImage, engine::TControlDesktop& state,
                          platform::WindowManager& windows, engine::HiddenWindowJournal& journal) {
     TWindowFrm form(instance, state, windows, journal);
     form.Prepare(dialogImage);

@@ -4,7 +4,7 @@
 #include "engine/control_desktop.h"
 #include "engine/hidden_windows.h"
 #include "platform/window_manager.h"
-#include "skin/rgb_image.h"
+#include "image/rgb_image.h"
 #include "ui/dialogs/hint_tips.h"
 #include "ui/dialogs/skinned_dialog.h"
 #include "ui/dialogs/window_move_model.h"
@@ -41,7 +41,7 @@ public:
 
     // Paints the title strip, lists the current desktop's windows and the
     // other desktops, and takes the snapshot that Cancel restores.
-    void Prepare(const skin::RgbImage* dialogImage);
+    void Prepare(const image::RgbImage* dialogImage);
 
 protected:
     bool PreviewKey(const MSG& key) override;
@@ -77,7 +77,7 @@ private:
 
 // Runs the dialog modally, centred on the screen, on the current desktop's
 // window list as the caller collected it.
-void RunWindowMoveDialog(HINSTANCE instance, const skin::RgbImage* dialogImage, engine::TControlDesktop& state,
+void RunWindowMoveDialog(HINSTANCE instance, const image::RgbImage* dialogImage, engine::TControlDesktop& state,
                          platform::WindowManager& windows, engine::HiddenWindowJournal& journal);
 
 }  // namespace vesk::ui

@@ -22,7 +22,7 @@ BITMAPINFO TopDown24(int width, int height) {
 
 }  // namespace
 
-ScopedBitmap BitmapFromRgb(const skin::RgbImage& picture) {
+ScopedBitmap BitmapFromRgb(const image::RgbImage& picture) {
     if (picture.width <= 0 || picture.height <= 0) return {};
     const std::size_t rowBytes = static_cast<std::size_t>(picture.width) * 3;
     if (picture.pixels.size() / rowBytes < static_cast<std::size_t>(picture.height)) return {};
@@ -45,7 +45,7 @@ ScopedBitmap BitmapFromRgb(const skin::RgbImage& picture) {
     return bitmap;
 }
 
-skin::RgbImage RgbFromBitmap(HBITMAP bitmap) {
+image::RgbImage RgbFromBitmap(HBITMAP bitmap) {
     BITMAP shape{};
     if (!bitmap || !GetObjectW(bitmap, sizeof shape, &shape) || shape.bmWidth <= 0 || shape.bmHeight <= 0) {
         return {};
@@ -60,7 +60,7 @@ skin::RgbImage RgbFromBitmap(HBITMAP bitmap) {
     ReleaseDC(nullptr, screen);
     if (rows != height) return {};
 
-    skin::RgbImage picture;
+    image::RgbImage picture;
     picture.width = width;
     picture.height = height;
     picture.pixels.resize(static_cast<std::size_t>(width) * height * 3);

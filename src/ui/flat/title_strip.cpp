@@ -35,7 +35,7 @@ TitleStrip::TitleStrip(HWND parent, const Bounds& bounds)
     Paint(nullptr);
 }
 
-void TitleStrip::Paint(const skin::RgbImage* picture, StripFit fit) {
+void TitleStrip::Paint(const image::RgbImage* picture, StripFit fit) {
     ScopedMemoryDc canvas(CreateCompatibleDC(nullptr));
     if (!canvas || !bitmap_) return;
     Selection strip(canvas.get(), bitmap_.get());
@@ -59,7 +59,7 @@ void TitleStrip::Paint(const skin::RgbImage* picture, StripFit fit) {
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-skin::RgbImage TitleStrip::Picture() const { return RgbFromBitmap(bitmap_.get()); }
+image::RgbImage TitleStrip::Picture() const { return RgbFromBitmap(bitmap_.get()); }
 
 void TitleStrip::Press(WPARAM buttons, LPARAM position) {
     if (buttons & MK_LBUTTON) {

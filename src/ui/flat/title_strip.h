@@ -1,5 +1,5 @@
 #pragma once
-#include "skin/rgb_image.h"
+#include "image/rgb_image.h"
 #include "ui/flat/flat_control.h"
 #include "ui/flat/gdi.h"
 
@@ -20,9 +20,9 @@ public:
 
     // Frames the strip with a black pen over a white brush, then stretches
     // the picture over it; a null or empty picture leaves the plain frame.
-    void Paint(const skin::RgbImage* picture, StripFit fit = StripFit::Whole);
+    void Paint(const image::RgbImage* picture, StripFit fit = StripFit::Whole);
     // The strip as painted, for another dialog's strip.
-    skin::RgbImage Picture() const;
+    image::RgbImage Picture() const;
     // Where in the strip (strip pixels) the current drag began;
     // (-1000, -1000) while no drag is under way.
     POINT DragOrigin() const { return dragOrigin_; }

@@ -1,10 +1,10 @@
 #pragma once
-#include "ui/main/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 #include "engine/control_desktop.h"
 #include "engine/hidden_windows.h"
 #include "platform/win32/win32_system.h"
-#include "skin/rgb_image.h"
+#include "image/rgb_image.h"
 #include "ui/main/crash_restore.h"
 #include "ui/main/prompt_slot.h"
 
@@ -28,13 +28,13 @@ public:
     engine::TControlDesktop& state() { return state_; }
     PromptSlot& prompt() { return prompt_; }
     // DialogImage: empty until the main window's first show loads the skin.
-    skin::RgbImage& dialogImage() { return dialogImage_; }
+    image::RgbImage& dialogImage() { return dialogImage_; }
     engine::HiddenWindowJournal& journal() { return journal_; }
 
 private:
     platform::win32::Win32System system_;
     engine::TControlDesktop state_;
-    skin::RgbImage dialogImage_;
+    image::RgbImage dialogImage_;
     PromptSlot prompt_;
     engine::HiddenWindowJournal journal_;
     CrashRestore crashRestore_;

@@ -1,6 +1,6 @@
 #include "ui/main/crash_restore.h"
 
-#include "ui/main/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 #include <cstdlib>
 #include <exception>

@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/main/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 #include <optional>
 

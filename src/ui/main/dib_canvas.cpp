@@ -30,7 +30,7 @@ DibCanvas::DibCanvas(int width, int height) {
     std::memset(bits_, 0xFF, static_cast<std::size_t>(RowBytes(width)) * static_cast<std::size_t>(height));
 }
 
-DibCanvas::DibCanvas(const skin::RgbImage& image) : DibCanvas(image.width, image.height) {
+DibCanvas::DibCanvas(const image::RgbImage& image) : DibCanvas(image.width, image.height) {
     if (!bits_ || image.pixels.size() < static_cast<std::size_t>(image.width) * image.height * 3) return;
     const std::uint8_t* from = image.pixels.data();
     for (int y = 0; y < height_; ++y) {

@@ -1,7 +1,7 @@
 #pragma once
-#include "ui/main/windows_api.h"
+#include "platform/win32/windows_api.h"
 
-#include "skin/rgb_image.h"
+#include "image/rgb_image.h"
 #include "skin/skin_file.h"
 #include "ui/flat/gdi.h"
 
@@ -15,7 +15,7 @@ public:
     // A white canvas.
     DibCanvas(int width, int height);
     // The decoded picture, converted once.
-    explicit DibCanvas(const skin::RgbImage& image);
+    explicit DibCanvas(const image::RgbImage& image);
     // A copy of part of another canvas, one to one.
     DibCanvas(const DibCanvas& source, const skin::Rect& part);
     ~DibCanvas();

@@ -1,4 +1,4 @@
-#include "ui/main/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 #include "ui/main/app.h"
 #include "ui/main/main_form.h"

@@ -118,7 +118,7 @@ bool MainForm::FormShow() {
 void MainForm::FirstShowSetUp() {
     auto& state = app_.state();
     auto& services = app_.services();
-    skin::RgbImage mainImage;
+    image::RgbImage mainImage;
     const skin::SkinResult loaded =
         skin::LoadSkin(state.ProgramDir + "Default.QSK", services.files.ExecutablePath(), services.files,
                        services.regions, skin_, state.SkinRegions, mainImage, app_.dialogImage());

@@ -1,4 +1,4 @@
-#include "skin/jpeg_decoder.h"
+#include "image/jpeg_decoder.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -6,7 +6,7 @@
 
 #include <jpeglib.h>
 
-namespace vesk::skin {
+namespace vesk::image {
 namespace {
 
 // Pictures larger than this are refused rather than risking an allocation
@@ -107,4 +107,4 @@ JpegResult DecodeJpeg(std::span<const std::uint8_t> data, RgbImage& image) {
     return {true, {}};
 }
 
-}  // namespace vesk::skin
+}  // namespace vesk::image

@@ -3,9 +3,9 @@
 #include <span>
 #include <string>
 
-#include "skin/rgb_image.h"
+#include "image/rgb_image.h"
 
-namespace vesk::skin {
+namespace vesk::image {
 
 struct JpegResult {
     bool ok = false;
@@ -21,4 +21,4 @@ JpegResult DecodeJpeg(std::span<const std::uint8_t> data, RgbImage& image);
 // allocated for its pixels; false when there is no readable header.
 bool ReadJpegSize(std::span<const std::uint8_t> data, int& width, int& height);
 
-}  // namespace vesk::skin
+}  // namespace vesk::image

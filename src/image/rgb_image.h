@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace vesk::skin {
+namespace vesk::image {
 
 // A decoded picture: rows top to bottom, three bytes per pixel (R, G, B),
 // no padding.
@@ -13,4 +13,4 @@ struct RgbImage {
     bool empty() const { return width == 0 || height == 0; }
 };
 
-}  // namespace vesk::skin
+}  // namespace vesk::image

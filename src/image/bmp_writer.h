@@ -2,12 +2,12 @@
 #include <cstdint>
 #include <vector>
 
-#include "skin/rgb_image.h"
+#include "image/rgb_image.h"
 
-namespace vesk::engine {
+namespace vesk::image {
 
 // A 24-bit uncompressed Windows bitmap file (BITMAPFILEHEADER +
 // BITMAPINFOHEADER, bottom-up rows padded to four bytes).
-std::vector<std::uint8_t> EncodeBmp24(const skin::RgbImage& image);
+std::vector<std::uint8_t> EncodeBmp24(const image::RgbImage& image);
 
-}  // namespace vesk::engine
+}  // namespace vesk::image

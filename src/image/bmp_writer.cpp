@@ -1,6 +1,6 @@
-#include "engine/bmp_writer.h"
+#include "image/bmp_writer.h"
 
-namespace vesk::engine {
+namespace vesk::image {
 namespace {
 
 void Put16(std::vector<std::uint8_t>& out, std::uint16_t v) {
@@ -13,7 +13,7 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
 
 }  // namespace
 
-std::vector<std::uint8_t> EncodeBmp24(const skin::RgbImage& image) {
+std::vector<std::uint8_t> EncodeBmp24(const image::RgbImage& image) {
     constexpr std::uint32_t kHeadersSize = 14 + 40;
     const std::uint32_t stride = (std::uint32_t(image.width) * 3 + 3) & ~3u;
     const std::uint32_t pixelBytes = stride * std::uint32_t(image.height);
@@ -47,4 +47,4 @@ std::vector<std::uint8_t> EncodeBmp24(const skin::RgbImage& image) {
     return out;
 }
 
-}  // namespace vesk::engine
+}  // namespace vesk::image
