@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "ui/flat/guarded_call.h"
 #include "ui/flat/reflect.h"
 
 namespace vesk::ui {
@@ -41,10 +42,12 @@ struct ThreadWindowSearch {
 
 BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM context) {
     auto& search = *reinterpret_cast<ThreadWindowSearch*>(context);
-    if (window != search.dialog && IsWindowVisible(window) && IsWindowEnabled(window)) {
-        search.found.push_back(window);
-    }
-    return TRUE;
+    return flat::GuardedCall(search.dialog, FALSE, [&] {
+        if (window != search.dialog && IsWindowVisible(window) && IsWindowEnabled(window)) {
+            search.found.push_back(window);
+        }
+        return TRUE;
+    });
 }
 
 // The thread's other visible and enabled top-level windows, disabled for a
@@ -130,7 +133,7 @@ LRESULT CALLBACK SkinnedDialog::WindowProc(HWND window, UINT message, WPARAM wPa
     // A derived dialog's controls die before the dialog: its handlers must
     // not see what their destruction sends.
     if (self->closingControls_ > 0) return DefWindowProcW(window, message, wParam, lParam);
-    return self->HandleMessage(message, wParam, lParam);
+    return flat::GuardedCall(window, LRESULT{0}, [&] { return self->HandleMessage(message, wParam, lParam); });
 }
 
 LRESULT SkinnedDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -5,9 +5,7 @@
 
 #include <windowsx.h>
 
-#include <exception>
-
-#include "platform/win32/utf.h"
+#include "ui/flat/guarded_call.h"
 
 namespace vesk::ui {
 namespace {
@@ -28,13 +26,6 @@ MouseButton ButtonOf(UINT message) {
 
 bool KeyHeld(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
-// An error nobody caught is reported and the program goes on, as the
-// framework's default error report does.
-void ReportError(HWND owner, const char* what) {
-    const std::wstring text = platform::win32::Widen(what);
-    MessageBoxW(owner, text.c_str(), L"Vesk1.2", MB_OK | MB_ICONERROR | MB_TOPMOST);
-}
-
 }  // namespace
 
 LRESULT CALLBACK MainForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -46,15 +37,7 @@ LRESULT CALLBACK MainForm::WindowProc(HWND window, UINT message, WPARAM wParam, 
     auto* form = reinterpret_cast<MainForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     if (form == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-    // mingw's i686 unwinder cannot carry an exception through user32's frames.
-    try {
-        return form->HandleMessage(window, message, wParam, lParam);
-    } catch (const std::exception& error) {
-        ReportError(window, error.what());
-    } catch (...) {
-        ReportError(window, "Unknown error.");
-    }
-    return 0;
+    return flat::GuardedCall(window, LRESULT{0}, [&] { return form->HandleMessage(window, message, wParam, lParam); });
 }
 
 // `window` is passed on rather than window_, which is cleared once the close
