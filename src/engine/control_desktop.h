@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "platform/regions.h"
 #include "platform/services.h"
 #include "platform/types.h"
 
@@ -92,7 +91,6 @@ struct TControlDesktop {
     WindowHandle DesktopIconsWindow = platform::kNoWindow;
     WindowHandle TaskbarWindow = platform::kNoWindow;
     std::uint32_t StartVolume = 0;
-    std::array<platform::Regions::Handle, 10> SkinRegions{};
     std::vector<WindowHandle> AllWindows;
 };
 

@@ -2,6 +2,7 @@
 
 #include "engine/desktop_switch.h"
 #include "platform/win32/utf.h"
+#include "platform/win32/win32_regions.h"
 #include "ui/dialogs/about_frm.h"
 #include "ui/dialogs/help_frm.h"
 #include "ui/dialogs/kill_frm.h"
@@ -51,7 +52,7 @@ MainForm::MainForm(App& app, HINSTANCE instance)
       context_{app.state(), app.services(), app.prompt(), *this, app.journal()},
       recorder_(app.state(), app.services(), app.prompt(), *this),
       commands_(context_, recorder_, *this),
-      panel_(skin_, app.state().SkinRegions, app.services().regions),
+      panel_(skin_, skinRegions_, app.services().regions),
       deskMenu_(menuModel_),
       labelFont_(CreateLabelFont()) {}
 
@@ -121,7 +122,7 @@ void MainForm::FirstShowSetUp() {
     skin::RgbImage mainImage;
     const skin::SkinResult loaded =
         skin::LoadSkin(state.ProgramDir + "Default.QSK", services.files.ExecutablePath(), services.files,
-                       services.regions, skin_, state.SkinRegions, mainImage, app_.dialogImage());
+                       services.regions, skin_, skinRegions_, mainImage, app_.dialogImage());
     if (!loaded) {
         // Nothing else can be set up without a skin; the next show tries again.
         const std::string text = std::string("The skin cannot be loaded: ") + skin::SkinStatusName(loaded.status) +
@@ -136,8 +137,7 @@ void MainForm::FirstShowSetUp() {
     frame_.emplace(mainImage.width, mainImage.height);
     mainImage = {};
 
-    const auto outline = reinterpret_cast<HRGN>(state.SkinRegions[skin::kOutlineRegion]);
-    if (outline != nullptr && SetWindowRgn(window_, outline, TRUE) != 0) outlineGiven_ = true;
+    platform::win32::ShapeWindow(window_, skinRegions_[skin::kOutlineRegion]);
     firstShow_ = false;
 
     commands_.StartUp();
@@ -157,7 +157,7 @@ void MainForm::Close() {
     MarkAsServiceProcess(false);
     // FormClose.
     if (trayIcon_) trayIcon_->Delete();
-    skin::FreeSkin(skin_, app_.state().SkinRegions, app_.services().regions, outlineGiven_);
+    skin::FreeSkin(skin_, skinRegions_);
     app_.dialogImage() = {};
     const HWND closing = std::exchange(window_, nullptr);
     DestroyWindow(closing);

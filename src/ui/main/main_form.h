@@ -89,6 +89,7 @@ private:
     engine::MainCommands commands_;
 
     skin::TDeskSkin skin_;
+    skin::SkinRegions skinRegions_;
     MainPanelModel panel_;
     DeskMenuModel menuModel_;
     DeskMenu deskMenu_;
@@ -103,7 +104,6 @@ private:
     std::optional<TrayIcon> trayIcon_;
     UINT taskbarCreatedMessage_ = 0;
     bool firstShow_ = true;
-    bool outlineGiven_ = false;  // the window owns the outline region
     bool trackingLeave_ = false;
     int tag_ = 0;  // 1: closing because the main password was refused
 };
