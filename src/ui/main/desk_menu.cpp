@@ -114,10 +114,9 @@ bool DeskMenu::Measure(HWND owner, MEASUREITEMSTRUCT& measure) const {
     measure.itemHeight = static_cast<UINT>(engine::MenuItemHeight(item->caption));
     const std::wstring text = platform::win32::Widen(engine::MenuItemText(item->caption));
     SIZE size{};
-    if (const HDC dc = GetDC(owner)) {
-        const flat::Selection selected(dc, font_.get());
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        ReleaseDC(owner, dc);
+    if (const flat::WindowDc dc(owner, flat::WindowDc::Area::Client); dc.get()) {
+        const flat::Selection selected(dc.get(), font_.get());
+        GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
     }
     measure.itemWidth = static_cast<UINT>(size.cx + kExtraWidth);
     return true;
