@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "ui/flat/fonts.h"
 #include "ui/flat/guarded_call.h"
 #include "ui/flat/reflect.h"
 
@@ -23,14 +24,9 @@ flat::ScopedFont CreateDialogFont() {
     // Without the Vista field, so that older systems accept the size too.
     metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
     if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
-        if (HFONT font = CreateFontIndirectW(&metrics.lfMessageFont)) return flat::ScopedFont(font);
+        if (flat::ScopedFont font = flat::MakeFont(metrics.lfMessageFont)) return font;
     }
-    LOGFONTW fallback{};
-    fallback.lfHeight = -11;
-    fallback.lfWeight = FW_NORMAL;
-    fallback.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(fallback.lfFaceName, L"Tahoma", LF_FACESIZE);
-    return flat::ScopedFont(CreateFontIndirectW(&fallback));
+    return flat::MakeFont(flat::NamedFace(L"Tahoma", -11));
 }
 
 bool IsKeyMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }

@@ -5,6 +5,7 @@
 #include "engine/main_commands.h"
 #include "platform/win32/scoped_handles.h"
 #include "platform/win32/utf.h"
+#include "ui/flat/fonts.h"
 
 namespace vesk::ui {
 namespace {
@@ -39,14 +40,6 @@ COLORREF ColorOf(MenuTextColor color) {
     return RGB(0, 0, 0);
 }
 
-HFONT CreateMenuFont() {
-    const HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(kFontPoints, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
-}
-
 void Line(HDC dc, COLORREF color, int fromX, int y, int toX) {
     const flat::ScopedPen pen{CreatePen(PS_SOLID, 1, color)};
     const flat::Selection selected(dc, pen.get());
@@ -64,7 +57,10 @@ void Box(HDC dc, const RECT& r, COLORREF fill, COLORREF frame) {
 
 }  // namespace
 
-DeskMenu::DeskMenu(const DeskMenuModel& model) : model_(model), font_(CreateMenuFont()) {}
+DeskMenu::DeskMenu(const DeskMenuModel& model)
+    : model_(model),
+      font_(flat::MakeFont(
+          flat::NamedFace(L"MS Sans Serif", flat::PointsHigh(kFontPoints), DEFAULT_PITCH | FF_SWISS))) {}
 
 std::optional<std::size_t> DeskMenu::PopUp(HWND owner, POINT at) {
     const auto& items = model_.Items();

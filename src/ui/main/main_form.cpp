@@ -8,6 +8,7 @@
 #include "ui/dialogs/kill_frm.h"
 #include "ui/dialogs/setting_frm.h"
 #include "ui/dialogs/window_frm.h"
+#include "ui/flat/fonts.h"
 #include "ui/main/record_file_dialogs.h"
 
 namespace vesk::ui {
@@ -32,14 +33,6 @@ void MarkAsServiceProcess(bool on) {
     reinterpret_cast<RegisterServiceProcessFn>(reinterpret_cast<void*>(found))(GetCurrentProcessId(), on ? 1 : 0);
 }
 
-HFONT CreateLabelFont() {
-    const HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(kLabelPoints, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
-}
-
 POINT ScreenCentreFor(int width, int height) {
     return {(GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2};
 }
@@ -54,7 +47,8 @@ MainForm::MainForm(App& app, HINSTANCE instance)
       commands_(context_, recorder_, *this),
       panel_(skin_, skinRegions_, app.services().regions),
       deskMenu_(menuModel_),
-      labelFont_(CreateLabelFont()) {}
+      labelFont_(flat::MakeFont(
+          flat::NamedFace(L"MS Sans Serif", flat::PointsHigh(kLabelPoints), DEFAULT_PITCH | FF_SWISS))) {}
 
 bool MainForm::Create() {
     WNDCLASSEXW description{};
