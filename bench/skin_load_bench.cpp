@@ -49,7 +49,7 @@ void BM_LoadSkin(benchmark::State& state) {
                             regions, main, dialog)) {
             state.SkipWithError("load failed");
         }
-        skin::FreeSkin(loaded, regions, sim.regions, false);
+        skin::FreeSkin(loaded, regions);
     }
 }
 BENCHMARK(BM_LoadSkin)->Unit(benchmark::kMicrosecond);
@@ -84,7 +84,7 @@ void BM_LoadSkinClaimingTheLargestPictures(benchmark::State& state) {
         if (!skin::LoadSkin("C:\\Vesk\\Default.QSK", "", sim.files, sim.regions, loaded, regions, main, dialog)) {
             state.SkipWithError("load failed");
         }
-        skin::FreeSkin(loaded, regions, sim.regions, false);
+        skin::FreeSkin(loaded, regions);
     }
 }
 BENCHMARK(BM_LoadSkinClaimingTheLargestPictures)->Unit(benchmark::kMicrosecond);

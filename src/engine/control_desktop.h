@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "platform/regions.h"
 #include "platform/services.h"
 #include "platform/types.h"
 
@@ -114,7 +113,6 @@ struct TControlDesktop : CommonSettings {
     WindowHandle DesktopIconsWindow = platform::kNoWindow;
     WindowHandle TaskbarWindow = platform::kNoWindow;
     std::uint32_t StartVolume = 0;
-    std::array<platform::Regions::Handle, 10> SkinRegions{};
     std::vector<WindowHandle> AllWindows;
 
     // The stored settings of the record and of its desktops, taken out or

@@ -79,7 +79,7 @@ void Commit(DecodedSkin& decoded, platform::Regions& regions, TDeskSkin& skin, S
     const SkinFile& f = decoded.file;
     skin.OutlineCount = static_cast<std::int32_t>(f.outline.size());
     std::copy(f.outline.begin(), f.outline.end(), skin.Outline.begin());
-    skinRegions[kOutlineRegion] = regions.CreatePolygon(f.outline);
+    skinRegions[kOutlineRegion] = platform::ScopedRegion(regions, regions.CreatePolygon(f.outline));
     skin.DragRect = f.drag;
     skin.AboutRect = f.about;
     skin.StatusRect = f.status;
@@ -94,7 +94,8 @@ void Commit(DecodedSkin& decoded, platform::Regions& regions, TDeskSkin& skin, S
             for (Point p : f.polygons[i]) relative.push_back({p.x - f.selector.Left, p.y - f.selector.Top});
         }
         skin.SelectorPointCounts[i] = static_cast<std::int32_t>(relative.size());
-        skinRegions[i] = i < f.polygons.size() ? regions.CreatePolygon(relative) : 0;
+        skinRegions[i] = i < f.polygons.size() ? platform::ScopedRegion(regions, regions.CreatePolygon(relative))
+                                               : platform::ScopedRegion();
         skin.SelectorPoints[i] = std::move(relative);
     }
     skin.ReservedPoint = f.reserved;
@@ -127,15 +128,13 @@ SkinResult LoadSkin(const std::string& skinPath, const std::string& exePath, pla
     return {};
 }
 
-void FreeSkin(TDeskSkin& skin, SkinRegions& skinRegions, platform::Regions& regions, bool outlineOwnedByWindow) {
+void FreeSkin(TDeskSkin& skin, SkinRegions& skinRegions) {
     if (!skin.Loaded) return;
     for (std::size_t i = 0; i < static_cast<std::size_t>(skin.SelectorCount); ++i) {
         skin.SelectorPoints[i].clear();
-        if (skinRegions[i]) regions.Destroy(skinRegions[i]);
-        skinRegions[i] = 0;
+        skinRegions[i].reset();
     }
-    if (!outlineOwnedByWindow && skinRegions[kOutlineRegion]) regions.Destroy(skinRegions[kOutlineRegion]);
-    skinRegions[kOutlineRegion] = 0;
+    skinRegions[kOutlineRegion].reset();
     skin.Loaded = false;
 }
 

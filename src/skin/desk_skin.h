@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "platform/files.h"
-#include "platform/regions.h"
 #include "image/rgb_image.h"
+#include "platform/regions.h"
+#include "platform/scoped_region.h"
 #include "skin/skin_file.h"
 
 namespace vesk::skin {
@@ -32,7 +33,7 @@ struct TDeskSkin {
 
 // Entries 0..8: selector polygons 1..9 (SelectorRect-relative), 0 when the
 // skin has fewer; entry 9: the main window's outline.
-using SkinRegions = std::array<platform::Regions::Handle, 10>;
+using SkinRegions = std::array<platform::ScopedRegion, 10>;
 inline constexpr std::size_t kOutlineRegion = 9;
 
 // Loads skinPath when it exists and begins with "QSK" and is whole;
@@ -44,8 +45,7 @@ SkinResult LoadSkin(const std::string& skinPath, const std::string& exePath, pla
                     image::RgbImage& mainImage, image::RgbImage& dialogImage);
 
 // Releases the selector regions and point lists, and the outline region
-// unless the main window took it as its shape (the window then owns it).
-void FreeSkin(TDeskSkin& skin, SkinRegions& skinRegions, platform::Regions& regions,
-              bool outlineOwnedByWindow);
+// unless the main window took it as its shape (released to the window then).
+void FreeSkin(TDeskSkin& skin, SkinRegions& skinRegions);
 
 }  // namespace vesk::skin

@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                   {32767, 32767}, {skin.SelectorRect.Left, skin.SelectorRect.Top}}) {
             panel.HitTest(p);
         }
-        skin::FreeSkin(skin, regions, sim.regions, false);
+        skin::FreeSkin(skin, regions);
     }
     if (skin.Loaded || sim.regions.LiveCount() != 0) std::abort();  // every region given back
     return 0;

@@ -133,7 +133,7 @@ TEST_F(SkinLoading, FewerSelectorPolygonsLeaveTheOtherRegionsEmpty) {
     for (int i = 4; i < 9; ++i) EXPECT_EQ(regions[i], 0u);
     EXPECT_TRUE(sim.regions.Contains(regions[3], {31, 1})) << "relative to the selector";
     EXPECT_EQ(sim.regions.LiveCount(), 5u);
-    FreeSkin(skin, regions, sim.regions, false);
+    FreeSkin(skin, regions);
     EXPECT_EQ(sim.regions.LiveCount(), 0u);
     EXPECT_TRUE(skin.SelectorPoints[0].empty());
 }
@@ -144,7 +144,8 @@ TEST_F(SkinLoading, WithoutSelectorPolygonsOnlyTheOutlineRegionExists) {
     EXPECT_EQ(sim.regions.LiveCount(), 1u);
     for (int i = 0; i < 9; ++i) EXPECT_FALSE(sim.regions.Contains(regions[i], {15, 5}));
     // The main window owns the outline once it has taken it as its shape.
-    FreeSkin(skin, regions, sim.regions, true);
+    regions[kOutlineRegion].release();
+    FreeSkin(skin, regions);
     EXPECT_EQ(sim.regions.LiveCount(), 1u);
 }
 
@@ -154,7 +155,7 @@ TEST_F(SkinLoading, NothingToLoadOrFreeLeavesEverythingAlone) {
     EXPECT_EQ(Load("", "").status, SkinStatus::NoSource);
     EXPECT_FALSE(skin.Loaded);
     EXPECT_EQ(skin.SelectorCount, 9);
-    FreeSkin(skin, regions, sim.regions, false);  // not loaded: nothing to free
+    FreeSkin(skin, regions);  // not loaded: nothing to free
     EXPECT_EQ(skin.SelectorCount, 9);
 }
 
@@ -166,7 +167,7 @@ TEST_F(SkinLoading, BrokenStandaloneSkinFallsBackAndABrokenBuiltInOneIsReported)
     ASSERT_TRUE(Load());
     EXPECT_EQ(skin.SelectorCount, 2);
 
-    FreeSkin(skin, regions, sim.regions, false);
+    FreeSkin(skin, regions);
     skin = {};
     Bytes exe = WithAppendedSkin(SerializeSkinFile(SmallSkin(2)));
     exe[exe.size() - 1] = 0x7F;  // trailer far beyond the file

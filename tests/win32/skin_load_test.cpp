@@ -122,7 +122,7 @@ protected:
     }
 
     void TearDown() override {
-        skin::FreeSkin(loaded, skinRegions, regions, false);
+        skin::FreeSkin(loaded, skinRegions);
     }
 
     platform::win32::Win32System system;
@@ -154,11 +154,11 @@ TEST_F(SkinLoadTest, AppendedSkinIsReadFromTheProgramFile) {
     EXPECT_FALSE(regions.Contains(skinRegions[skin::kOutlineRegion], {305, 100}));
 
     std::vector<HGDIOBJ> gdiObjects;
-    for (auto region : skinRegions) {
+    for (const platform::Regions::Handle region : skinRegions) {
         if (region != 0) gdiObjects.push_back(reinterpret_cast<HGDIOBJ>(region));
     }
     ASSERT_EQ(gdiObjects.size(), 10u);
-    skin::FreeSkin(loaded, skinRegions, regions, false);
+    skin::FreeSkin(loaded, skinRegions);
     for (HGDIOBJ object : gdiObjects) EXPECT_EQ(GetObjectType(object), 0u) << "region left behind";
 }
 

@@ -28,4 +28,8 @@ void Win32Regions::Destroy(Handle region) {
     if (region != 0) DeleteObject(ToHrgn(region));
 }
 
+void ShapeWindow(HWND window, ScopedRegion& shape) {
+    if (shape != 0 && SetWindowRgn(window, ToHrgn(shape), TRUE) != 0) shape.release();
+}
+
 }  // namespace vesk::platform::win32

@@ -3,6 +3,7 @@
 #include "platform/win32/utf.h"
 #include "ui/flat/colors.h"
 #include "ui/flat/drawing.h"
+#include "ui/flat/fonts.h"
 
 namespace vesk::ui {
 
@@ -27,7 +28,7 @@ flat::ScopedFont CreateFaceFont(HWND dialog, int pixels, int weight, bool underl
     face.lfWidth = 0;
     face.lfWeight = weight;
     face.lfUnderline = underline ? TRUE : FALSE;
-    return flat::ScopedFont(CreateFontIndirectW(&face));
+    return flat::MakeFont(face);
 }
 
 // A label exactly as large as its one line of text, so that a link reacts

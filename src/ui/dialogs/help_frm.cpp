@@ -13,6 +13,7 @@
 #include "ui/flat/flat_check_box.h"
 #include "ui/flat/flat_label.h"
 #include "ui/flat/flat_panel.h"
+#include "ui/flat/fonts.h"
 #include "ui/flat/gdi.h"
 
 namespace vesk::ui {
@@ -30,13 +31,7 @@ constexpr UINT kCloseKey = VK_CANCEL;  // key code 3: Ctrl+Break
 constexpr UINT kReleaseMessage = WM_APP + 1;
 
 flat::ScopedFont CreateMemoFont(int pixels) {
-    LOGFONTW face{};
-    face.lfHeight = -pixels;
-    face.lfWeight = FW_NORMAL;
-    face.lfCharSet = DEFAULT_CHARSET;
-    face.lfPitchAndFamily = VARIABLE_PITCH | FF_ROMAN;
-    lstrcpynW(face.lfFaceName, L"Times New Roman", LF_FACESIZE);
-    return flat::ScopedFont(CreateFontIndirectW(&face));
+    return flat::MakeFont(flat::NamedFace(L"Times New Roman", -pixels, VARIABLE_PITCH | FF_ROMAN));
 }
 
 // The widest of the lines in the font, in pixels.

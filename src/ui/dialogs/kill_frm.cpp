@@ -2,6 +2,7 @@
 
 #include "platform/win32/utf.h"
 #include "ui/dialogs/list_rows.h"
+#include "ui/flat/fonts.h"
 #include "ui/flat/frame.h"
 
 namespace vesk::ui {
@@ -25,14 +26,7 @@ flat::Bounds ButtonPlace(int index) {
 }
 
 // The rows are long and many: Arial at 12 pixels.
-flat::ScopedFont CreateListFont() {
-    LOGFONTW face{};
-    face.lfHeight = -12;
-    face.lfWeight = FW_NORMAL;
-    face.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(face.lfFaceName, L"Arial", LF_FACESIZE);
-    return flat::ScopedFont(CreateFontIndirectW(&face));
-}
+constexpr LONG kListFontHeight = -12;
 
 }  // namespace
 
@@ -40,7 +34,7 @@ TKillFrm::TKillFrm(HINSTANCE instance, engine::TControlDesktop& state, platform:
                    platform::Processes& processes, engine::KillerMode mode)
     : SkinnedDialog(instance, L"TKillFrm", L"Vesk", kWidth, kHeight),
       model_(state, windows, processes, mode),
-      listFont_(CreateListFont()),
+      listFont_(flat::MakeFont(flat::NamedFace(L"Arial", kListFontHeight))),
       ListPro(hwnd(), {kMargin, 28, kWidth - 2 * kMargin, kButtonTop - 36}, kListPro),
       BtnClose(hwnd(), L"&Kill Selected", ButtonPlace(0), kBtnClose),
       BtnRefresh(hwnd(), L"&Refresh", ButtonPlace(1), kBtnRefresh),

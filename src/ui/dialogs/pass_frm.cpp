@@ -1,6 +1,7 @@
 #include "ui/dialogs/pass_frm.h"
 
 #include "platform/win32/utf.h"
+#include "ui/flat/fonts.h"
 
 namespace vesk::ui {
 
@@ -19,7 +20,7 @@ flat::ScopedFont CreateLabelFont(HWND dialog) {
     if (!dialogFont || !GetObjectW(dialogFont, sizeof face, &face)) return {};
     face.lfHeight = 13;  // cell height
     face.lfWidth = 0;
-    return flat::ScopedFont(CreateFontIndirectW(&face));
+    return flat::MakeFont(face);
 }
 
 }  // namespace

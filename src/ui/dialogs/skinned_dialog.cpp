@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "ui/flat/fonts.h"
+#include "ui/flat/guarded_call.h"
 #include "ui/flat/reflect.h"
 
 namespace vesk::ui {
@@ -22,14 +24,9 @@ flat::ScopedFont CreateDialogFont() {
     // Without the Vista field, so that older systems accept the size too.
     metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
     if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
-        if (HFONT font = CreateFontIndirectW(&metrics.lfMessageFont)) return flat::ScopedFont(font);
+        if (flat::ScopedFont font = flat::MakeFont(metrics.lfMessageFont)) return font;
     }
-    LOGFONTW fallback{};
-    fallback.lfHeight = -11;
-    fallback.lfWeight = FW_NORMAL;
-    fallback.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(fallback.lfFaceName, L"Tahoma", LF_FACESIZE);
-    return flat::ScopedFont(CreateFontIndirectW(&fallback));
+    return flat::MakeFont(flat::NamedFace(L"Tahoma", -11));
 }
 
 bool IsKeyMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
@@ -41,10 +38,12 @@ struct ThreadWindowSearch {
 
 BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM context) {
     auto& search = *reinterpret_cast<ThreadWindowSearch*>(context);
-    if (window != search.dialog && IsWindowVisible(window) && IsWindowEnabled(window)) {
-        search.found.push_back(window);
-    }
-    return TRUE;
+    return flat::GuardedCall(search.dialog, FALSE, [&] {
+        if (window != search.dialog && IsWindowVisible(window) && IsWindowEnabled(window)) {
+            search.found.push_back(window);
+        }
+        return TRUE;
+    });
 }
 
 // The thread's other visible and enabled top-level windows, disabled for a
@@ -130,7 +129,7 @@ LRESULT CALLBACK SkinnedDialog::WindowProc(HWND window, UINT message, WPARAM wPa
     // A derived dialog's controls die before the dialog: its handlers must
     // not see what their destruction sends.
     if (self->closingControls_ > 0) return DefWindowProcW(window, message, wParam, lParam);
-    return self->HandleMessage(message, wParam, lParam);
+    return flat::GuardedCall(window, LRESULT{0}, [&] { return self->HandleMessage(message, wParam, lParam); });
 }
 
 LRESULT SkinnedDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

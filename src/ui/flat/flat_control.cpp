@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "ui/flat/guarded_call.h"
 #include "ui/flat/hover_tracker.h"
 #include "ui/flat/reflect.h"
 
@@ -110,12 +111,14 @@ void FlatControl::Detach() {
 LRESULT CALLBACK FlatControl::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                            UINT_PTR, DWORD_PTR self) {
     auto* control = reinterpret_cast<FlatControl*>(self);
-    if (message == WM_NCDESTROY) {
-        // The parent went first: the object outlives its window.
-        control->Detach();
-        return DefSubclassProc(window, message, wParam, lParam);
-    }
-    return control->HandleMessage(message, wParam, lParam);
+    return GuardedCall(window, LRESULT{0}, [&] {
+        if (message == WM_NCDESTROY) {
+            // The parent went first: the object outlives its window.
+            control->Detach();
+            return DefSubclassProc(window, message, wParam, lParam);
+        }
+        return control->HandleMessage(message, wParam, lParam);
+    });
 }
 
 void RegisterPlainClass(const wchar_t* className) {

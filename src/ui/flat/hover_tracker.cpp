@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "ui/flat/guarded_call.h"
+
 namespace vesk::ui::flat {
 
 namespace {
@@ -38,12 +40,15 @@ void EndWatch(HWND watcher) {
     if (IsWindow(control)) SendMessageW(control, kHoverChanged, FALSE, 0);
 }
 
+// A message-only window: the report has no owner to sit over.
 LRESULT CALLBACK WatcherProc(HWND watcher, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_TIMER && wParam == kTimerId) {
-        if (!PointerIsOver(Watched(watcher))) EndWatch(watcher);
-        return 0;
-    }
-    return DefWindowProcW(watcher, message, wParam, lParam);
+    return GuardedCall(nullptr, LRESULT{0}, [&] {
+        if (message == WM_TIMER && wParam == kTimerId) {
+            if (!PointerIsOver(Watched(watcher))) EndWatch(watcher);
+            return LRESULT{0};
+        }
+        return DefWindowProcW(watcher, message, wParam, lParam);
+    });
 }
 
 HWND FindWatcher(const wchar_t* kind) {

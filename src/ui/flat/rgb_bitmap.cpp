@@ -55,9 +55,8 @@ image::RgbImage RgbFromBitmap(HBITMAP bitmap) {
     const int stride = DibStride(width);
     std::vector<std::uint8_t> dib(static_cast<std::size_t>(stride) * height);
     BITMAPINFO info = TopDown24(width, height);
-    const HDC screen = GetDC(nullptr);
-    const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), dib.data(), &info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr, WindowDc::Area::Client);
+    const int rows = GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(height), dib.data(), &info, DIB_RGB_COLORS);
     if (rows != height) return {};
 
     image::RgbImage picture;

@@ -15,10 +15,8 @@ const wchar_t* RegisteredClass() {
 }
 
 ScopedBitmap CreateStripBitmap(int width, int height) {
-    const HDC screen = GetDC(nullptr);
-    ScopedBitmap bitmap(CreateCompatibleBitmap(screen, width, height));
-    ReleaseDC(nullptr, screen);
-    return bitmap;
+    const WindowDc screen(nullptr, WindowDc::Area::Client);
+    return ScopedBitmap(CreateCompatibleBitmap(screen.get(), width, height));
 }
 
 POINT PositionOf(LPARAM position) {

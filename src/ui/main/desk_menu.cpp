@@ -4,6 +4,7 @@
 
 #include "platform/win32/scoped_handles.h"
 #include "platform/win32/utf.h"
+#include "ui/flat/fonts.h"
 
 namespace vesk::ui {
 namespace {
@@ -38,14 +39,6 @@ COLORREF ColorOf(MenuTextColor color) {
     return RGB(0, 0, 0);
 }
 
-HFONT CreateMenuFont() {
-    const HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(kFontPoints, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
-}
-
 void Line(HDC dc, COLORREF color, int fromX, int y, int toX) {
     const flat::ScopedPen pen{CreatePen(PS_SOLID, 1, color)};
     const flat::Selection selected(dc, pen.get());
@@ -63,7 +56,10 @@ void Box(HDC dc, const RECT& r, COLORREF fill, COLORREF frame) {
 
 }  // namespace
 
-DeskMenu::DeskMenu(const DeskMenuModel& model) : model_(model), font_(CreateMenuFont()) {}
+DeskMenu::DeskMenu(const DeskMenuModel& model)
+    : model_(model),
+      font_(flat::MakeFont(
+          flat::NamedFace(L"MS Sans Serif", flat::PointsHigh(kFontPoints), DEFAULT_PITCH | FF_SWISS))) {}
 
 std::optional<std::size_t> DeskMenu::PopUp(HWND owner, POINT at) {
     const auto& items = model_.Items();
@@ -113,10 +109,9 @@ bool DeskMenu::Measure(HWND owner, MEASUREITEMSTRUCT& measure) const {
     measure.itemHeight = static_cast<UINT>(MenuItemHeight(item->caption));
     const std::wstring text = platform::win32::Widen(MenuItemText(item->caption));
     SIZE size{};
-    if (const HDC dc = GetDC(owner)) {
-        const flat::Selection selected(dc, font_.get());
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        ReleaseDC(owner, dc);
+    if (const flat::WindowDc dc(owner, flat::WindowDc::Area::Client); dc.get()) {
+        const flat::Selection selected(dc.get(), font_.get());
+        GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
     }
     measure.itemWidth = static_cast<UINT>(size.cx + kExtraWidth);
     return true;

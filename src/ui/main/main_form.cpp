@@ -2,11 +2,13 @@
 
 #include "engine/desktop_switch.h"
 #include "platform/win32/utf.h"
+#include "platform/win32/win32_regions.h"
 #include "ui/dialogs/about_frm.h"
 #include "ui/dialogs/help_frm.h"
 #include "ui/dialogs/kill_frm.h"
 #include "ui/dialogs/setting_frm.h"
 #include "ui/dialogs/window_frm.h"
+#include "ui/flat/fonts.h"
 #include "ui/main/record_file_dialogs.h"
 
 namespace vesk::ui {
@@ -31,14 +33,6 @@ void MarkAsServiceProcess(bool on) {
     reinterpret_cast<RegisterServiceProcessFn>(reinterpret_cast<void*>(found))(GetCurrentProcessId(), on ? 1 : 0);
 }
 
-HFONT CreateLabelFont() {
-    const HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(kLabelPoints, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
-}
-
 POINT ScreenCentreFor(int width, int height) {
     return {(GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2};
 }
@@ -51,13 +45,10 @@ MainForm::MainForm(App& app, HINSTANCE instance)
       context_{app.state(), app.services(), app.prompt(), *this, app.journal()},
       recorder_(app.state(), app.services(), app.prompt(), *this),
       commands_(context_, recorder_, *this),
-      panel_(skin_, app.state().SkinRegions, app.services().regions),
+      panel_(skin_, skinRegions_, app.services().regions),
       deskMenu_(menuModel_),
-      labelFont_(CreateLabelFont()) {}
-
-MainForm::~MainForm() {
-    if (window_ != nullptr) DestroyWindow(window_);
-}
+      labelFont_(flat::MakeFont(
+          flat::NamedFace(L"MS Sans Serif", flat::PointsHigh(kLabelPoints), DEFAULT_PITCH | FF_SWISS))) {}
 
 bool MainForm::Create() {
     WNDCLASSEXW description{};
@@ -76,18 +67,18 @@ bool MainForm::Create() {
     appWindow_.reset(CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0,
                                      nullptr, nullptr, instance_, nullptr));
     const POINT at = ScreenCentreFor(kDesignWidth, kDesignHeight);
-    window_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, windowClass_->name(), kTitle,
-                              WS_POPUP | WS_CLIPCHILDREN, at.x, at.y, kDesignWidth, kDesignHeight, appWindow_.get(),
-                              nullptr, instance_, this);
-    return window_ != nullptr;
+    // WM_NCCREATE hands the window to window_, for the handlers of WM_CREATE.
+    return CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, windowClass_->name(), kTitle, WS_POPUP | WS_CLIPCHILDREN,
+                           at.x, at.y, kDesignWidth, kDesignHeight, appWindow_.get(), nullptr, instance_,
+                           this) != nullptr;
 }
 
 // FormCreate: runs inside WM_CREATE.
 bool MainForm::FormCreate() {
-    if (!app_.Start(window_, appWindow_.get())) return false;
+    if (!app_.Start(window_.get(), appWindow_.get())) return false;
     MarkAsServiceProcess(true);
     engine::ApplyMusic(context_);
-    trayIcon_.emplace(window_, LoadIconW(instance_, MAKEINTRESOURCEW(kIconId)));
+    trayIcon_.emplace(window_.get(), LoadIconW(instance_, MAKEINTRESOURCEW(kIconId)));
     if (app_.state().ShowIcon) trayIcon_->Add();
     // Explorer broadcasts this after it (re)starts; the icon must then be
     // added again.
@@ -97,10 +88,10 @@ bool MainForm::FormCreate() {
 }
 
 void MainForm::ShowForm() {
-    if (window_ == nullptr || !FormShow()) return;
-    ShowWindow(window_, SW_SHOW);
-    SetForegroundWindow(window_);
-    UpdateWindow(window_);
+    if (!window_ || !FormShow()) return;
+    ShowWindow(window_.get(), SW_SHOW);
+    SetForegroundWindow(window_.get());
+    UpdateWindow(window_.get());
 }
 
 // False when the main password was refused: the window has closed then.
@@ -121,27 +112,26 @@ void MainForm::FirstShowSetUp() {
     image::RgbImage mainImage;
     const skin::SkinResult loaded =
         skin::LoadSkin(state.ProgramDir + "Default.QSK", services.files.ExecutablePath(), services.files,
-                       services.regions, skin_, state.SkinRegions, mainImage, app_.dialogImage());
+                       services.regions, skin_, skinRegions_, mainImage, app_.dialogImage());
     if (!loaded) {
         // Nothing else can be set up without a skin; the next show tries again.
         const std::string text = std::string("The skin cannot be loaded: ") + skin::SkinStatusName(loaded.status) +
                                  " (offset " + std::to_string(loaded.offset) + ").";
-        MessageBoxW(window_, platform::win32::Widen(text).c_str(), kTitle, MB_OK | MB_ICONERROR | MB_TOPMOST);
+        MessageBoxW(window_.get(), platform::win32::Widen(text).c_str(), kTitle, MB_OK | MB_ICONERROR | MB_TOPMOST);
         return;
     }
 
     const POINT at = ScreenCentreFor(mainImage.width, mainImage.height);
-    SetWindowPos(window_, nullptr, at.x, at.y, mainImage.width, mainImage.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window_.get(), nullptr, at.x, at.y, mainImage.width, mainImage.height, SWP_NOZORDER | SWP_NOACTIVATE);
     background_.emplace(mainImage);
     frame_.emplace(mainImage.width, mainImage.height);
     mainImage = {};
 
-    const auto outline = reinterpret_cast<HRGN>(state.SkinRegions[skin::kOutlineRegion]);
-    if (outline != nullptr && SetWindowRgn(window_, outline, TRUE) != 0) outlineGiven_ = true;
+    platform::win32::ShapeWindow(window_.get(), skinRegions_[skin::kOutlineRegion]);
     firstShow_ = false;
 
     commands_.StartUp();
-    if (state.ShowHelp) ShowTipsWindow(instance_, window_, &app_.dialogImage(), state, services.files);
+    if (state.ShowHelp) ShowTipsWindow(instance_, window_.get(), &app_.dialogImage(), state, services.files);
     // PlaceControls: the labels, status line and buttons are drawn at their
     // skin rectangles; the selector gets its own copy of the picture to carry
     // the outlines.
@@ -151,30 +141,32 @@ void MainForm::FirstShowSetUp() {
 }
 
 void MainForm::Close() {
-    if (window_ == nullptr) return;
+    if (!window_) return;
     if (!commands_.ExitSequence(tag_ == 1)) return;
     app_.prompt().Release();
     MarkAsServiceProcess(false);
     // FormClose.
     if (trayIcon_) trayIcon_->Delete();
-    skin::FreeSkin(skin_, app_.state().SkinRegions, app_.services().regions, outlineGiven_);
+    skin::FreeSkin(skin_, skinRegions_);
     app_.dialogImage() = {};
-    const HWND closing = std::exchange(window_, nullptr);
-    DestroyWindow(closing);
+    // Emptied before the window goes: what its destruction sends finds the
+    // close begun.
+    platform::win32::ScopedWindow closing = std::move(window_);
+    closing.reset();
 }
 
-bool MainForm::MainWindowVisible() { return window_ != nullptr && IsWindowVisible(window_); }
+bool MainForm::MainWindowVisible() { return window_ && IsWindowVisible(window_.get()); }
 
 void MainForm::HideMainWindow() {
-    if (window_ != nullptr) ShowWindow(window_, SW_HIDE);
+    if (window_) ShowWindow(window_.get(), SW_HIDE);
 }
 
 void MainForm::CloseMainWindow() {
-    if (window_ != nullptr) PostMessageW(window_, WM_CLOSE, 0, 0);
+    if (window_) PostMessageW(window_.get(), WM_CLOSE, 0, 0);
 }
 
 bool MainForm::RunSettingsDialog() {
-    return ui::RunSettingsDialog(instance_, window_, &app_.dialogImage(), app_.state(), app_.services());
+    return ui::RunSettingsDialog(instance_, window_.get(), &app_.dialogImage(), app_.state(), app_.services());
 }
 
 void MainForm::RunKiller(engine::KillerMode mode) {
@@ -186,7 +178,7 @@ void MainForm::RunWindowMoveDialog() {
     ui::RunWindowMoveDialog(instance_, &app_.dialogImage(), app_.state(), app_.services().windows, app_.journal());
 }
 
-void MainForm::RunAbout() { RunAboutWindow(instance_, window_, &app_.dialogImage(), app_.services().shell); }
+void MainForm::RunAbout() { RunAboutWindow(instance_, window_.get(), &app_.dialogImage(), app_.services().shell); }
 
 void MainForm::SetTrayIconShown(bool shown) {
     if (!trayIcon_) return;
@@ -240,12 +232,12 @@ void MainForm::SetPlayCaptions(const std::string& label, const std::string& menu
     SetCommandCaption(kPlayLabel, "MenuLoad", label, menuItem);
 }
 
-std::optional<std::string> MainForm::ChooseFileToRecord() { return AskRecordFileToSave(window_); }
+std::optional<std::string> MainForm::ChooseFileToRecord() { return AskRecordFileToSave(window_.get()); }
 
-std::optional<std::string> MainForm::ChooseFileToPlay() { return AskRecordFileToOpen(window_); }
+std::optional<std::string> MainForm::ChooseFileToPlay() { return AskRecordFileToOpen(window_.get()); }
 
 void MainForm::SendRecordDone() {
-    if (window_ != nullptr) SendMessageW(window_, WM_RECORDDONE, 0, 0);
+    if (window_) SendMessageW(window_.get(), WM_RECORDDONE, 0, 0);
 }
 
 void MainForm::RunCommand(const CommandRequest& request) {

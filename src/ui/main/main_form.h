@@ -28,7 +28,6 @@ inline constexpr UINT WM_RECORDDONE = WM_USER + 2;
 class MainForm : public engine::CommandHost, public engine::DesktopView, public recorder::RecorderView {
 public:
     MainForm(App& app, HINSTANCE instance);
-    ~MainForm() override;
     MainForm(const MainForm&) = delete;
     MainForm& operator=(const MainForm&) = delete;
 
@@ -91,6 +90,7 @@ private:
     engine::MainCommands commands_;
 
     skin::TDeskSkin skin_;
+    skin::SkinRegions skinRegions_;
     MainPanelModel panel_;
     DeskMenuModel menuModel_;
     DeskMenu deskMenu_;
@@ -101,13 +101,14 @@ private:
 
     std::optional<RegisteredWindowClass> windowClass_;
     platform::win32::ScopedWindow appWindow_;  // the hidden owner: no taskbar button
-    HWND window_ = nullptr;
     std::optional<TrayIcon> trayIcon_;
     UINT taskbarCreatedMessage_ = 0;
     bool firstShow_ = true;
-    bool outlineGiven_ = false;  // the window owns the outline region
     bool trackingLeave_ = false;
     int tag_ = 0;  // 1: closing because the main password was refused
+    // Last, so that it goes first: the messages its destruction sends still
+    // find every other member.
+    platform::win32::ScopedWindow window_;
 };
 
 }  // namespace vesk::ui

@@ -5,9 +5,7 @@
 
 #include <windowsx.h>
 
-#include <exception>
-
-#include "platform/win32/utf.h"
+#include "ui/flat/guarded_call.h"
 
 namespace vesk::ui {
 namespace {
@@ -28,33 +26,23 @@ MouseButton ButtonOf(UINT message) {
 
 bool KeyHeld(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
-// An error nobody caught is reported and the program goes on, as the
-// framework's default error report does.
-void ReportError(HWND owner, const char* what) {
-    const std::wstring text = platform::win32::Widen(what);
-    MessageBoxW(owner, text.c_str(), L"Vesk1.2", MB_OK | MB_ICONERROR | MB_TOPMOST);
-}
-
 }  // namespace
 
 LRESULT CALLBACK MainForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* form = static_cast<MainForm*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-        form->window_ = window;
+        form->window_.reset(window);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     }
     auto* form = reinterpret_cast<MainForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    if (form == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-    // mingw's i686 unwinder cannot carry an exception through user32's frames.
-    try {
-        return form->HandleMessage(window, message, wParam, lParam);
-    } catch (const std::exception& error) {
-        ReportError(window, error.what());
-    } catch (...) {
-        ReportError(window, "Unknown error.");
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        // Destroyed by the system (WM_CREATE refused it), not by Close:
+        // nothing is left for the owner to destroy.
+        if (form != nullptr && form->window_.get() == window) form->window_.release();
     }
-    return 0;
+    if (form == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+    return flat::GuardedCall(window, LRESULT{0}, [&] { return form->HandleMessage(window, message, wParam, lParam); });
 }
 
 // `window` is passed on rather than window_, which is cleared once the close
@@ -115,19 +103,19 @@ LRESULT MainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
 
 bool MainForm::HandleMouse(UINT message, WPARAM wParam) {
     // Without a skin there is no panel to act on; once closing, nothing is.
-    if (firstShow_ || window_ == nullptr) return false;
+    if (firstShow_ || !window_) return false;
     // The client position in lParam was taken against where the window was
     // when the message was queued, which a drag may have changed since: the
     // message's screen position is taken against where the window is now.
     const DWORD screen = GetMessagePos();
     POINT client{GET_X_LPARAM(screen), GET_Y_LPARAM(screen)};
-    ScreenToClient(window_, &client);
+    ScreenToClient(window_.get(), &client);
     const Point p{client.x, client.y};
     std::optional<CommandRequest> request;
     switch (message) {
     case WM_MOUSEMOVE: {
         if (!trackingLeave_) {
-            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window_, 0};
+            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window_.get(), 0};
             trackingLeave_ = TrackMouseEvent(&track) != FALSE;
         }
         const auto moved = panel_.MouseMove(p, (wParam & MK_LBUTTON) != 0);
@@ -138,7 +126,7 @@ bool MainForm::HandleMouse(UINT message, WPARAM wParam) {
             const Point origin = panel_.DragOrigin();
             POINT pointer{};
             GetCursorPos(&pointer);
-            SetWindowPos(window_, nullptr, pointer.x - origin.x, pointer.y - origin.y, 0, 0,
+            SetWindowPos(window_.get(), nullptr, pointer.x - origin.x, pointer.y - origin.y, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
         if (moved.redraw) RedrawAll();
@@ -151,7 +139,7 @@ bool MainForm::HandleMouse(UINT message, WPARAM wParam) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-        SetCapture(window_);
+        SetCapture(window_.get());
         request = panel_.MouseDown(p, ButtonOf(message));
         RedrawAll();
         // A command may open a modal window, which takes the mouse anyway.
@@ -184,7 +172,7 @@ void MainForm::TrayMessage(UINT mouseMessage) {
     if (mouseMessage != WM_RBUTTONDOWN || MainWindowVisible()) return;
     const POINT at{GetSystemMetrics(SM_CXSCREEN) - kMenuRightInset, GetSystemMetrics(SM_CYSCREEN) - kMenuBottomInset};
     const recorder::Recorder::CommandGesture gesture(recorder_);
-    const auto chosen = deskMenu_.PopUp(window_, at);
+    const auto chosen = deskMenu_.PopUp(window_.get(), at);
     if (!chosen) return;
     if (const auto request = menuModel_.Click(*chosen)) RunCommand(*request);
 }

@@ -40,7 +40,7 @@ void DrawButtonFrame(HDC dc, const skin::Rect& area, bool hovered, bool pressed)
 void MainForm::Paint(HDC target) {
     if (!background_ || !frame_ || !*frame_) {
         RECT client{};
-        GetClientRect(window_, &client);
+        GetClientRect(window_.get(), &client);
         FillRect(target, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         return;
     }
@@ -62,13 +62,13 @@ void MainForm::Paint(HDC target) {
 }
 
 void MainForm::Redraw(const skin::Rect& area) {
-    if (window_ == nullptr) return;
+    if (!window_) return;
     const RECT r = ToRect(area);
-    InvalidateRect(window_, &r, FALSE);
+    InvalidateRect(window_.get(), &r, FALSE);
 }
 
 void MainForm::RedrawAll() {
-    if (window_ != nullptr) InvalidateRect(window_, nullptr, FALSE);
+    if (window_) InvalidateRect(window_.get(), nullptr, FALSE);
 }
 
 }  // namespace vesk::ui

@@ -99,7 +99,7 @@ PanelHit MainPanelModel::HitTest(Point p) const {
 int MainPanelModel::DesktopAt(Point p) const {
     const Point inSelector = Relative(p, skin_.SelectorRect);
     for (int n = 1; n <= static_cast<int>(skin::kMaxSelectorPolygons); ++n) {
-        const auto region = skinRegions_[static_cast<std::size_t>(n - 1)];
+        const platform::Regions::Handle region = skinRegions_[static_cast<std::size_t>(n - 1)];
         if (region != 0 && regions_.Contains(region, inSelector)) return n;
     }
     return 0;
