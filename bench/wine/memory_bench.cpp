@@ -17,13 +17,13 @@
 
 #include "platform/win32/scoped_handles.h"
 #include "platform/win32/utf.h"
+#include "started_program.h"
 #include "window_host.h"
 
 namespace vesk::bench {
 namespace {
 
 using platform::win32::ScopedHandle;
-using platform::win32::ScopedRegKey;
 
 constexpr int kHostWindowCount = 200;
 constexpr int kSwitchCount = 500;
@@ -44,102 +44,12 @@ constexpr DWORD kQuietMs = 1500;
 constexpr double kTargetExtraMb = 4.0;
 constexpr double kBytesPerMb = 1024.0 * 1024.0;
 
-// Registry values that let Vesk start without asking anything.
-void PrepareVeskSettings() {
-    // A hidden-window journal left by an earlier run would be given back at start.
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Vesk");
-    ScopedRegKey common;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SoftWare\\Vesk\\Common", 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        common.receive(), nullptr) != ERROR_SUCCESS) {
-        return;
-    }
-    const DWORD noTips = 0;
-    RegSetValueExW(common.get(), L"ShowHelp", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&noTips), sizeof noTips);
-    const wchar_t noPassword[] = L"";
-    RegSetValueExW(common.get(), L"ControlPassword", 0, REG_SZ, reinterpret_cast<const BYTE*>(noPassword),
-                   sizeof noPassword);
-}
-
-std::wstring FolderOfThisProgram() {
-    wchar_t path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    const std::wstring full(path, length);
-    return full.substr(0, full.find_last_of(L'\\') + 1);
-}
-
 double ElapsedMs(ULONGLONG since) { return static_cast<double>(GetTickCount64() - since); }
-
-// A program from this folder; ended when dropped, since a benchmark need not
-// go through its exit questions.
-class StartedProgram {
-public:
-    explicit StartedProgram(const wchar_t* exeName) {
-        const std::wstring folder = FolderOfThisProgram();
-        const std::wstring exe = folder + exeName;
-        std::wstring commandLine = L"\"" + exe + L"\"";
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION info{};
-        if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                            &startup, &info)) {
-            return;
-        }
-        CloseHandle(info.hThread);
-        process_.reset(info.hProcess);
-        id_ = info.dwProcessId;
-    }
-    ~StartedProgram() {
-        if (!process_) return;
-        TerminateProcess(process_.get(), 0);
-        WaitForSingleObject(process_.get(), 5000);
-    }
-    StartedProgram(const StartedProgram&) = delete;
-    StartedProgram& operator=(const StartedProgram&) = delete;
-
-    bool started() const { return static_cast<bool>(process_); }
-    bool running() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
-    HANDLE handle() const { return process_.get(); }
-    DWORD id() const { return id_; }
-
-private:
-    ScopedHandle process_;
-    DWORD id_ = 0;
-};
-
-struct WindowSearch {
-    DWORD processId;
-    const wchar_t* className;
-    const wchar_t* title;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
-    auto& search = *reinterpret_cast<WindowSearch*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t className[256] = {};
-    wchar_t title[256] = {};
-    GetClassNameW(window, className, 256);
-    GetWindowTextW(window, title, 256);
-    if (owner == search.processId && IsWindowVisible(window) && std::wcscmp(className, search.className) == 0 &&
-        std::wcscmp(title, search.title) == 0) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 // The program's visible top-level window of that class and title, or nullptr
 // when none shows before the limit or the program ends.
 HWND WaitForVisibleWindow(const StartedProgram& program, const wchar_t* className, const wchar_t* title) {
-    const ULONGLONG start = GetTickCount64();
-    while (program.running() && ElapsedMs(start) < kStartLimitMs) {
-        WindowSearch search{program.id(), className, title};
-        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
-        Sleep(20);
-    }
-    return nullptr;
+    return WaitForWindow(program, className, title, true, kStartLimitMs, 20);
 }
 
 struct ProcessFigures {

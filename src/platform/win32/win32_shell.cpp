@@ -5,9 +5,8 @@
 #include <shellapi.h>
 
 #include <atomic>
-#include <system_error>
-#include <thread>
 
+#include "platform/win32/late_calls.h"
 #include "platform/win32/utf.h"
 
 namespace vesk::platform::win32 {
@@ -55,13 +54,22 @@ void BroadcastWhileWanted() {
     } while (a.wanted.load() && !a.running.exchange(true));
 }
 
+DWORD WINAPI AnnouncerThread(void*) {
+    BroadcastWhileWanted();
+    return 0;
+}
+
 void AnnounceWallpaperChange() {
     Announcements& a = PendingAnnouncements();
     a.wanted.store(true);
     if (a.running.exchange(true)) return;
-    try {
-        std::thread(BroadcastWhileWanted).detach();
-    } catch (const std::system_error&) {
+    // A small stack: a default one is megabytes, committed at once under
+    // Wine, for a thread that only sends one message.
+    constexpr SIZE_T kStackBytes = 256 * 1024;
+    if (const HANDLE thread =
+            CreateThread(nullptr, kStackBytes, AnnouncerThread, nullptr, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr)) {
+        CloseHandle(thread);
+    } else {
         BroadcastWhileWanted();
     }
 }
@@ -82,7 +90,7 @@ bool Win32Shell::SetDeskWallpaper(const std::optional<std::string>& path) {
 }
 
 bool Win32Shell::Open(const std::string& target) {
-    const HINSTANCE result = ShellExecuteW(nullptr, L"open", Widen(target).c_str(), nullptr,
+    const HINSTANCE result = late::ShellExecuteW(nullptr, L"open", Widen(target).c_str(), nullptr,
                                            nullptr, SW_SHOWNORMAL);
     // Values above 32 mean success; smaller ones are error codes.
     return reinterpret_cast<INT_PTR>(result) > 32;

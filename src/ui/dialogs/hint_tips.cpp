@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/late_calls.h"
+
 namespace vesk::ui {
 
 namespace {
@@ -10,7 +12,7 @@ constexpr int kHintWidth = 300;  // pixels; longer hints wrap
 
 HWND CreateTips(HWND dialog) {
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&classes);
+    platform::win32::late::InitCommonControlsEx(&classes);
     // Topmost, or the always-on-top dialog would cover its own hints.
     const HWND tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr,

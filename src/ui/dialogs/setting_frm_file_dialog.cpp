@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/win32/late_calls.h"
 #include "platform/win32/utf.h"
 
 namespace vesk::ui {
@@ -39,7 +40,7 @@ std::string AskWallpaperFile(HWND owner, const std::string& filter) {
     request.nMaxFile = kPathCapacity;
     // The program's current folder is not the dialog's business.
     request.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameW(&request)) return {};
+    if (!platform::win32::late::GetOpenFileNameW(&request)) return {};
     return platform::win32::Narrow(path.data());
 }
 

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/late_calls.h"
 #include "ui/flat/guarded_call.h"
 #include "ui/flat/hover_tracker.h"
 #include "ui/flat/reflect.h"
@@ -21,7 +22,7 @@ FlatControl::FlatControl(HWND parent, const wchar_t* className, const std::wstri
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                               GetModuleHandleW(nullptr), nullptr);
     if (!window_) return;
-    SetWindowSubclass(window_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    platform::win32::late::SetWindowSubclass(window_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     if (const auto font = static_cast<WPARAM>(SendMessageW(parent, WM_GETFONT, 0, 0))) {
         SendMessageW(window_, WM_SETFONT, font, FALSE);
     }
@@ -60,7 +61,7 @@ std::wstring FlatControl::Text() const {
 void FlatControl::HoverChanged() { InvalidateRect(window_, nullptr, FALSE); }
 
 LRESULT FlatControl::Default(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefSubclassProc(window_, message, wParam, lParam);
+    return platform::win32::late::DefSubclassProc(window_, message, wParam, lParam);
 }
 
 LRESULT FlatControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -104,7 +105,7 @@ LRESULT FlatControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void FlatControl::Detach() {
     if (hoverKind_) ForgetHover(window_, hoverKind_);
-    RemoveWindowSubclass(window_, SubclassProc, kSubclassId);
+    platform::win32::late::RemoveWindowSubclass(window_, SubclassProc, kSubclassId);
     window_ = nullptr;
 }
 
@@ -115,7 +116,7 @@ LRESULT CALLBACK FlatControl::SubclassProc(HWND window, UINT message, WPARAM wPa
         if (message == WM_NCDESTROY) {
             // The parent went first: the object outlives its window.
             control->Detach();
-            return DefSubclassProc(window, message, wParam, lParam);
+            return platform::win32::late::DefSubclassProc(window, message, wParam, lParam);
         }
         return control->HandleMessage(message, wParam, lParam);
     });

@@ -9,7 +9,7 @@
 namespace vesk::ui {
 
 App::App(HINSTANCE instance)
-    : prompt_(std::make_unique<TPassFrm>(instance, &dialogImage_)),
+    : prompt_([instance, image = &dialogImage_] { return std::make_unique<TPassFrm>(instance, image); }),
       journal_(system_.services().registry, system_.services().windows),
       crashRestore_(state_) {}
 

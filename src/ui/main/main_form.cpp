@@ -79,10 +79,14 @@ bool MainForm::FormCreate() {
     MarkAsServiceProcess(true);
     engine::ApplyMusic(context_);
     trayIcon_.emplace(window_.get(), LoadIconW(instance_, MAKEINTRESOURCEW(kIconId)));
-    if (app_.state().ShowIcon) trayIcon_->Add();
     // Explorer broadcasts this after it (re)starts; the icon must then be
     // added again.
     taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+    // The icon is added as after an Explorer restart, once the first show
+    // is done: the round trip to the shell is not in the way of the window
+    // and the hotkeys.
+    PostMessageW(window_.get(), taskbarCreatedMessage_, 0, 0);
+    startedUpMessage_ = RegisterWindowMessageW(kStartedUpMessage);
     firstShow_ = true;
     return true;
 }
@@ -131,6 +135,7 @@ void MainForm::FirstShowSetUp() {
     firstShow_ = false;
 
     commands_.StartUp();
+    startedUp_ = true;
     if (state.ShowHelp) ShowTipsWindow(instance_, window_.get(), &app_.dialogImage(), state, services.files);
     // PlaceControls: the labels, status line and buttons are drawn at their
     // skin rectangles; the selector gets its own copy of the picture to carry

@@ -19,6 +19,8 @@ namespace vesk::ui {
 
 // Sent to the main window when the recorder removed its hook.
 inline constexpr UINT WM_RECORDDONE = WM_USER + 2;
+// The registered message that asks the main window whether start-up is done.
+inline constexpr const wchar_t* kStartedUpMessage = L"Vesk.StartedUp";
 
 // TForm1, the main window: a borderless, always-on-top panel shaped and
 // painted by the skin, with its command labels, status line, two buttons and
@@ -103,6 +105,11 @@ private:
     platform::win32::ScopedWindow appWindow_;  // the hidden owner: no taskbar button
     std::optional<TrayIcon> trayIcon_;
     UINT taskbarCreatedMessage_ = 0;
+    // Answered with 1 once the hotkeys are registered and desktop 1 holds
+    // the windows on screen: how tools and benchmarks learn that the program
+    // is ready for its hotkeys.
+    UINT startedUpMessage_ = 0;
+    bool startedUp_ = false;
     bool firstShow_ = true;
     bool trackingLeave_ = false;
     int tag_ = 0;  // 1: closing because the main password was refused

@@ -48,6 +48,7 @@ LRESULT CALLBACK MainForm::WindowProc(HWND window, UINT message, WPARAM wParam, 
 // `window` is passed on rather than window_, which is cleared once the close
 // has begun while the system still sends the last messages.
 LRESULT MainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == startedUpMessage_ && startedUpMessage_ != 0) return startedUp_ ? 1 : 0;
     if (message == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) {
         if (trayIcon_ && app_.state().ShowIcon) trayIcon_->Add();
         return 0;

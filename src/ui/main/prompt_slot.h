@@ -1,31 +1,46 @@
 #pragma once
+#include <functional>
 #include <memory>
 
 #include "engine/prompt.h"
 
 namespace vesk::ui {
 
-// The shared prompt as the commands see it. It holds the prompt window from
-// before the settings are loaded until the exit sequence releases it; a
-// question asked after that is answered with Cancel, and a message box with
-// its box as it was.
+// The shared prompt as the commands see it. The prompt window is made at the
+// first question rather than at start (making it was a fifth of a start
+// under Wine, and most starts ask nothing) and kept until the exit sequence
+// releases it; a question asked after that is answered with Cancel, and a
+// message box with its box as it was.
 class PromptSlot : public engine::Prompt {
 public:
-    explicit PromptSlot(std::unique_ptr<engine::Prompt> prompt) : prompt_(std::move(prompt)) {}
+    using Factory = std::function<std::unique_ptr<engine::Prompt>()>;
+    explicit PromptSlot(Factory make) : make_(std::move(make)) {}
 
     engine::PromptResult Ask(const std::string& message, bool withPasswordField,
                              const std::string& expectedPassword) override {
-        if (!prompt_) return engine::PromptResult::Cancel;
-        return prompt_->Ask(message, withPasswordField, expectedPassword);
+        engine::Prompt* prompt = Open();
+        if (!prompt) return engine::PromptResult::Cancel;
+        return prompt->Ask(message, withPasswordField, expectedPassword);
     }
     bool ShowWithNextTimeBox(const std::string& message, bool ticked) override {
-        return prompt_ ? prompt_->ShowWithNextTimeBox(message, ticked) : ticked;
+        engine::Prompt* prompt = Open();
+        return prompt ? prompt->ShowWithNextTimeBox(message, ticked) : ticked;
     }
 
-    void Release() { prompt_.reset(); }
+    void Release() {
+        released_ = true;
+        prompt_.reset();
+    }
 
 private:
+    engine::Prompt* Open() {
+        if (!prompt_ && !released_) prompt_ = make_();
+        return prompt_.get();
+    }
+
+    Factory make_;
     std::unique_ptr<engine::Prompt> prompt_;
+    bool released_ = false;
 };
 
 }  // namespace vesk::ui

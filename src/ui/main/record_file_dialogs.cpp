@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/win32/late_calls.h"
 #include "platform/win32/utf.h"
 
 namespace vesk::ui {
@@ -16,7 +17,7 @@ constexpr wchar_t kFilter[] = L"Record K&M File(*.RKM)\0*.RKM\0";
 constexpr DWORD kPathCapacity = 32768;
 
 std::optional<std::string> Ask(HWND owner, const wchar_t* title, const wchar_t* defaultExtension, DWORD flags,
-                               BOOL(WINAPI* run)(LPOPENFILENAMEW)) {
+                               BOOL (*run)(OPENFILENAMEW*)) {
     std::vector<wchar_t> path(kPathCapacity, L'\0');
     OPENFILENAMEW request{};
     request.lStructSize = sizeof request;
@@ -36,12 +37,12 @@ std::optional<std::string> Ask(HWND owner, const wchar_t* title, const wchar_t* 
 }  // namespace
 
 std::optional<std::string> AskRecordFileToSave(HWND owner) {
-    return Ask(owner, L"Save keyboard and Mouse Event Record", L"RKM", 0, GetSaveFileNameW);
+    return Ask(owner, L"Save keyboard and Mouse Event Record", L"RKM", 0, platform::win32::late::GetSaveFileNameW);
 }
 
 std::optional<std::string> AskRecordFileToOpen(HWND owner) {
     return Ask(owner, L"Open Keyboard and Mouse Record", nullptr, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST,
-               GetOpenFileNameW);
+               platform::win32::late::GetOpenFileNameW);
 }
 
 }  // namespace vesk::ui

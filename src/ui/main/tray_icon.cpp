@@ -4,6 +4,8 @@
 #include <cwchar>
 #include <iterator>
 
+#include "platform/win32/late_calls.h"
+
 namespace vesk::ui {
 
 TrayIcon::TrayIcon(HWND owner, HICON icon) {
@@ -20,12 +22,12 @@ TrayIcon::TrayIcon(HWND owner, HICON icon) {
 void TrayIcon::Add() {
     // After the shell restarted, the old icon is gone though we still count
     // it as added: add it again all the same.
-    added_ = Shell_NotifyIconW(NIM_ADD, &data_) != FALSE || added_;
+    added_ = platform::win32::late::Shell_NotifyIconW(NIM_ADD, &data_) != FALSE || added_;
 }
 
 void TrayIcon::Delete() {
     if (!added_) return;
-    Shell_NotifyIconW(NIM_DELETE, &data_);
+    platform::win32::late::Shell_NotifyIconW(NIM_DELETE, &data_);
     added_ = false;
 }
 

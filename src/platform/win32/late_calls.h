@@ -1,0 +1,27 @@
+#pragma once
+#include "platform/win32/windows_api.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+#include <shellapi.h>
+
+// Functions of comctl32, comdlg32 and shell32, bound at their first call
+// instead of when the program starts: under Wine, loading and initialising
+// those three (which bring ole32, rpcrt4 and more along) took about 40 ms of
+// a start that uses none of them before its window is up. Each fails as the
+// real one does when its library cannot be loaded.
+namespace vesk::platform::win32::late {
+
+BOOL SetWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id, DWORD_PTR data);
+BOOL RemoveWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id);
+LRESULT DefSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* classes);
+
+BOOL GetOpenFileNameW(OPENFILENAMEW* request);
+BOOL GetSaveFileNameW(OPENFILENAMEW* request);
+
+HINSTANCE ShellExecuteW(HWND owner, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
+                        const wchar_t* folder, int show);
+BOOL Shell_NotifyIconW(DWORD message, NOTIFYICONDATAW* data);
+
+}  // namespace vesk::platform::win32::late
