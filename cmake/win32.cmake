@@ -21,7 +21,7 @@ add_executable(Vesk WIN32 src/ui/main/entry.cpp resources/vesk.rc)
 target_link_libraries(Vesk PRIVATE vesk_ui)
 # Shipped without its symbol table (more than half the file); the test
 # programs keep theirs for Wine's backtraces.
-target_link_options(Vesk PRIVATE -s)
+target_link_options(Vesk PRIVATE -s -Wl,--stack,1048576)
 include(cmake/help.cmake)
 
 # GoogleTest cross-built from Debian's sources.

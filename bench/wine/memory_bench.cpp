@@ -35,10 +35,6 @@ constexpr DWORD kSettleLimitMs = 10000;
 // quick run, which the test run starts, stops switching here to stay inside
 // its minute; --full makes all the switches (about five minutes).
 constexpr DWORD kQuickSwitchBudgetMs = 30000;
-// Each switch announces the new wallpaper from a short-lived thread of its
-// own, which under Wine holds about 3 MB of committed stack while it lives;
-// a checkpoint waits this long for them to end, so that it sees Vesk at rest.
-constexpr DWORD kThreadSettleLimitMs = 5000;
 // A started program's memory keeps moving for a moment after its window shows.
 constexpr DWORD kQuietMs = 1500;
 constexpr double kTargetExtraMb = 4.0;
@@ -168,14 +164,8 @@ struct Checkpoint {
     std::optional<DWORD> threads;
 };
 
-Checkpoint Take(int switches, DWORD processId, std::optional<DWORD> restingThreads) {
-    const ULONGLONG start = GetTickCount64();
-    std::optional<DWORD> threads = ThreadCount(processId);
-    while (restingThreads && threads && *threads > *restingThreads && ElapsedMs(start) < kThreadSettleLimitMs) {
-        Sleep(50);
-        threads = ThreadCount(processId);
-    }
-    return {switches, Measure(processId), TopLevelWindowCount(processId), threads};
+Checkpoint Take(int switches, DWORD processId) {
+    return {switches, Measure(processId), TopLevelWindowCount(processId), ThreadCount(processId)};
 }
 
 bool Reported(const std::optional<SIZE_T>& bytes) { return bytes && *bytes > 0; }
@@ -213,10 +203,7 @@ void PrintCheckpoints(const std::vector<Checkpoint>& checkpoints) {
                     "  Shown instead: GetProcessHandleCount, Vesk's top-level windows (USER objects that\n"
                     "  can be counted from outside) and threads.\n");
     }
-    std::printf("  Each row after the first waits up to %lu s for threads beyond the first row's to end.\n"
-                "  Wine frees an ended thread's stack only when the next thread ends, so once any\n"
-                "  thread has ended, private bytes include one stack (about 3 MB) for good.\n",
-                static_cast<unsigned long>(kThreadSettleLimitMs / 1000));
+    std::printf("  The first switch starts the thread that announces wallpaper changes; it stays.\n");
     std::printf("  %8s %8s %8s %8s %8s %8s %10s\n", "switches", "USER", "GDI", "handles", "windows", "threads",
                 "private MB");
     for (const auto& c : checkpoints) {
@@ -270,8 +257,7 @@ int RunMemoryBenchmark(std::optional<DWORD> switchBudgetMs) {
     PrintMemoryComparison(*minimal, started);
     std::fflush(stdout);
 
-    std::vector<Checkpoint> checkpoints{Take(0, vesk.id(), std::nullopt)};
-    const std::optional<DWORD> restingThreads = checkpoints.front().threads;
+    std::vector<Checkpoint> checkpoints{Take(0, vesk.id())};
     const ULONGLONG start = GetTickCount64();
     int switches = 0;
     std::string stopped;
@@ -288,7 +274,7 @@ int RunMemoryBenchmark(std::optional<DWORD> switchBudgetMs) {
         }
         // Back on desktop 1 before measuring, so every checkpoint sees the same state.
         if (switches % 2 == 1 && SwitchTo(main, 1, hostWindows)) ++switches;
-        checkpoints.push_back(Take(switches, vesk.id(), restingThreads));
+        checkpoints.push_back(Take(switches, vesk.id()));
         if (!stopped.empty()) break;
     }
     const double switchingMs = ElapsedMs(start);

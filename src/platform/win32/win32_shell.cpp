@@ -4,8 +4,6 @@
 
 #include <shellapi.h>
 
-#include <atomic>
-
 #include "platform/win32/late_calls.h"
 #include "platform/win32/utf.h"
 
@@ -30,48 +28,37 @@ void BroadcastWallpaperChange() {
 // The broadcast runs on a thread of its own so that even a few slow windows
 // cost the caller nothing. WM_SETTINGCHANGE carries a string, so the system
 // refuses to send it asynchronously (SendNotifyMessage fails with
-// ERROR_MESSAGE_SYNC_ONLY). One broadcast at a time: fast switching would
-// otherwise pile up threads (each holds a whole stack under Wine), and
-// requests made while one runs are folded into one more broadcast. The
-// thread touches nothing but these atomics, so it may outlive its caller.
-struct Announcements {
-    std::atomic<bool> running{false};
-    std::atomic<bool> wanted{false};
-};
-
-Announcements& PendingAnnouncements() {
-    static Announcements announcements;
-    return announcements;
-}
-
-void BroadcastWhileWanted() {
-    Announcements& a = PendingAnnouncements();
-    do {
-        while (a.wanted.exchange(false)) BroadcastWallpaperChange();
-        a.running.store(false);
-        // A request that came after the last broadcast but before the store
-        // above found the flag still set and left the work to this thread.
-    } while (a.wanted.load() && !a.running.exchange(true));
-}
-
-DWORD WINAPI AnnouncerThread(void*) {
-    BroadcastWhileWanted();
+// ERROR_MESSAGE_SYNC_ONLY). One thread, made at the first announcement and
+// kept: a thread per announcement left megabytes of stack behind under Wine,
+// which frees an ended thread's stack only when the next one ends. Requests
+// made while it broadcasts are folded into one more broadcast (the event
+// resets itself).
+DWORD WINAPI AnnounceWhenWanted(void* wanted) {
+    while (WaitForSingleObject(static_cast<HANDLE>(wanted), INFINITE) == WAIT_OBJECT_0) BroadcastWallpaperChange();
     return 0;
 }
 
-void AnnounceWallpaperChange() {
-    Announcements& a = PendingAnnouncements();
-    a.wanted.store(true);
-    if (a.running.exchange(true)) return;
-    // A small stack: a default one is megabytes, committed at once under
-    // Wine, for a thread that only sends one message.
+// The event that wakes the announcer, kept with its thread for the life of
+// the program; nullptr when no thread could be made.
+HANDLE StartAnnouncer() {
+    const HANDLE wanted = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    if (!wanted) return nullptr;
+    // It only sends one message: a small stack.
     constexpr SIZE_T kStackBytes = 256 * 1024;
-    if (const HANDLE thread =
-            CreateThread(nullptr, kStackBytes, AnnouncerThread, nullptr, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr)) {
-        CloseHandle(thread);
-    } else {
-        BroadcastWhileWanted();
+    const HANDLE thread =
+        CreateThread(nullptr, kStackBytes, AnnounceWhenWanted, wanted, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+    if (!thread) {
+        CloseHandle(wanted);
+        return nullptr;
     }
+    CloseHandle(thread);
+    return wanted;
+}
+
+void AnnounceWallpaperChange() {
+    static const HANDLE wanted = StartAnnouncer();
+    if (wanted) SetEvent(wanted);
+    else BroadcastWallpaperChange();
 }
 
 }  // namespace
