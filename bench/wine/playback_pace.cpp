@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "../silent_ui.h"
+#include "platform/win32/precise_clock.h"
 #include "platform/win32/utf.h"
 #include "platform/win32/win32_system.h"
 #include "recorder/record_file.h"
@@ -21,25 +22,20 @@
 namespace vesk::bench {
 namespace {
 
+using platform::win32::PreciseNowMs;
+
 constexpr int kMoves = 500;
 constexpr std::uint32_t kStepMs = 2;
 constexpr int kRuns = 5;
 constexpr int kTimerWaits = 100;  // SetTimer rounds each wait up; fewer suffice to see by how much
 constexpr DWORD kRunLimitMs = 10000;
 
-double NowMs() {
-    LARGE_INTEGER frequency{}, now{};
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
 // Handles messages until done() holds or the limit passes; false then.
 template <typename Done>
 bool PumpUntil(Done done) {
-    const double deadline = NowMs() + kRunLimitMs;
+    const double deadline = PreciseNowMs() + kRunLimitMs;
     while (!done()) {
-        if (NowMs() > deadline) return false;
+        if (PreciseNowMs() > deadline) return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
         MSG message;
         while (!done() && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
@@ -58,7 +54,7 @@ public:
     std::optional<std::string> ChooseFileToPlay() override { return file_; }
     void HideMainWindow() override {}
     void SendRecordDone() override {
-        endedAt = NowMs();
+        endedAt = PreciseNowMs();
         if (recorder != nullptr) recorder->RecordDone();
     }
 
@@ -88,7 +84,7 @@ double PlaybackMs(platform::win32::Win32System& system, const std::string& path)
     PlaybackView view(path);
     recorder::Recorder recorder(state, system.services(), prompt, view);
     view.recorder = &recorder;
-    const double start = NowMs();
+    const double start = PreciseNowMs();
     recorder.PlayCommand();
     if (!PumpUntil([&] { return view.endedAt != 0; })) {
         recorder.StopHook();
@@ -100,7 +96,7 @@ double PlaybackMs(platform::win32::Win32System& system, const std::string& path)
 double TimerWaitsMs() {
     const HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     int fired = 0;
-    const double start = NowMs();
+    const double start = PreciseNowMs();
     for (; fired < kTimerWaits; ++fired) {
         SetTimer(window, 1, kStepMs, nullptr);
         bool ticked = false;
@@ -111,7 +107,7 @@ double TimerWaitsMs() {
         }
         KillTimer(window, 1);
     }
-    const double elapsed = NowMs() - start;
+    const double elapsed = PreciseNowMs() - start;
     DestroyWindow(window);
     return elapsed;
 }

@@ -18,10 +18,13 @@
 #include <thread>
 #include <vector>
 
+#include "platform/win32/precise_clock.h"
 #include "started_program.h"
 
 namespace vesk::bench {
 namespace {
+
+using platform::win32::PreciseNowMs;
 
 constexpr int kRounds = 9;
 // A fresh Wine session is still starting its services for a while; the
@@ -31,26 +34,19 @@ constexpr DWORD kStartLimitMs = 30000;
 constexpr double kMainWindowTarget = 1.2;
 constexpr double kReadyTarget = 1.5;
 
-double NowMs() {
-    LARGE_INTEGER frequency{}, now{};
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
 // Milliseconds from `since` until done() holds, polling every millisecond;
 // nullopt past the limit.
 template <typename Done>
 std::optional<double> MsUntil(double since, Done done) {
     while (!done()) {
-        if (NowMs() - since > kStartLimitMs) return std::nullopt;
+        if (PreciseNowMs() - since > kStartLimitMs) return std::nullopt;
         Sleep(1);
     }
-    return NowMs() - since;
+    return PreciseNowMs() - since;
 }
 
 std::optional<double> TrivialWindowMs() {
-    const double start = NowMs();
+    const double start = PreciseNowMs();
     const StartedProgram program(L"vesk_minimal_window.exe");
     if (!program.started()) return std::nullopt;
     return MsUntil(start, [&] {
@@ -65,7 +61,7 @@ struct VeskTimes {
 
 std::optional<VeskTimes> VeskStartMs(UINT startedUpMessage) {
     PrepareVeskSettings();
-    const double start = NowMs();
+    const double start = PreciseNowMs();
     const StartedProgram vesk(L"Vesk.exe");
     if (!vesk.started()) return std::nullopt;
     HWND main = nullptr;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/win32/journal_event.h"
+#include "platform/win32/precise_clock.h"
 
 namespace vesk::platform::win32 {
 namespace {
@@ -32,13 +33,6 @@ RECT VirtualScreen() {
     const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
     return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
             top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-}
-
-double NowMs() {
-    LARGE_INTEGER frequency{}, now{};
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
 }
 
 void Inject(INPUT input) {
@@ -80,7 +74,7 @@ void InputPlayback::Begin() {
 // Pauses run from one event's due time to the next, not from when the one
 // before was injected, so the time each injection takes never adds up.
 double InputPlayback::WaitFor(std::int32_t pause) {
-    const double now = NowMs();
+    const double now = PreciseNowMs();
     if (!due_ || now - *due_ > kLatestCatchUpMs) due_ = now;
     *due_ += std::max(pause, 0);
     return *due_ - now;

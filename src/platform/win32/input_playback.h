@@ -43,8 +43,8 @@ private:
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     JournalEvent pending_;
     PressedInput pressed_;
-    std::optional<double> due_;
-    int dueInARow_ = 0;  // when the pending event is due, in QueryPerformanceCounter milliseconds
+    std::optional<double> due_;  // when the pending event is due, in PreciseNowMs milliseconds
+    int dueInARow_ = 0;          // events played one after another without the message loop
     UserInputHold hold_;
     ScopedWindow window_;
     std::optional<PlaybackAlarm> alarm_;
