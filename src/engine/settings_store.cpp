@@ -107,10 +107,12 @@ void SaveFields(RegistryKey& key, const auto& fields, const auto& settings) {
     }
 }
 
+// The parent is opened (and created) once before its subkeys so that a
+// fresh machine gets the whole tree even where creating a nested key in one
+// go is refused.
+void CreateSettingsTree(Registry& registry) { registry.OpenKey(RegistryRoot::LocalMachine, reg::kVeskKey, true); }
+
 std::unique_ptr<RegistryKey> OpenSettingsKey(Registry& registry, const std::string& path) {
-    // The parent is opened (and created) first so that a fresh machine gets
-    // the whole tree even where creating a nested key in one go is refused.
-    registry.OpenKey(RegistryRoot::LocalMachine, reg::kVeskKey, true);
     return registry.OpenKey(RegistryRoot::LocalMachine, path, true);
 }
 
@@ -149,12 +151,14 @@ void LoadSettings(TControlDesktop& s, platform::Services& system) {
     s.StartWallStyle = wallpaper.style;
     s.WindowsDir = ReadWindowsDir(system.files);
     s.DesktopNum = kDesktopCount;
+    CreateSettingsTree(system.registry);
     LoadCommon(s, system.registry);
     for (int n = 1; n <= s.DesktopNum; ++n) LoadDesktop(s, system.registry, n);
     s.AllWindows.clear();
 }
 
 void SaveSettings(const TControlDesktop& s, platform::Registry& registry, const std::string& exePath) {
+    CreateSettingsTree(registry);
     if (auto key = OpenSettingsKey(registry, reg::kCommonKey)) {
         Write(*key, reg::kDesktopNum, s.DesktopNum);
         SaveFields(*key, kCommonFields, s);
