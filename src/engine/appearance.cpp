@@ -1,4 +1,7 @@
+#include <algorithm>
 #include <cctype>
+#include <memory>
+#include <vector>
 
 #include "engine/appearance.h"
 #include "image/bmp_writer.h"
@@ -8,16 +11,40 @@
 namespace vesk::engine {
 namespace {
 
+struct ShellStyle {
+    const char* tile = nullptr;  // both null: an unknown code, which leaves the shell's style alone
+    const char* stretch = nullptr;
+};
+
+ShellStyle StyleValues(const std::string& path, std::uint8_t style) {
+    if (path.empty() || style == 0) return {"0", "0"};
+    if (style == 1) return {"0", "2"};
+    if (style == 2) return {"1", "0"};
+    return {};
+}
+
 void WriteShellValues(platform::RegistryKey& key, const std::string& path, std::uint8_t style) {
     key.WriteString(reg::kWallPaperValue, path);
-    const char* tile = nullptr;
-    const char* stretch = nullptr;
-    if (path.empty() || style == 0) tile = "0", stretch = "0";
-    else if (style == 1) tile = "0", stretch = "2";
-    else if (style == 2) tile = "1", stretch = "0";
-    if (!tile) return;  // unknown codes leave the shell's own style alone
-    key.WriteString(reg::kTileWallpaperValue, tile);
-    key.WriteString(reg::kWallpaperStyleValue, stretch);
+    const ShellStyle values = StyleValues(path, style);
+    if (!values.tile) return;
+    key.WriteString(reg::kTileWallpaperValue, values.tile);
+    key.WriteString(reg::kWallpaperStyleValue, values.stretch);
+}
+
+bool SamePath(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+    }
+    return true;
+}
+
+bool ShellValuesMatch(platform::RegistryKey& key, const std::string& path, std::uint8_t style) {
+    const auto wallpaper = key.ReadString(reg::kWallPaperValue);
+    if (!wallpaper || !SamePath(*wallpaper, path)) return false;
+    const ShellStyle values = StyleValues(path, style);
+    return !values.tile || (key.ReadString(reg::kTileWallpaperValue) == values.tile &&
+                            key.ReadString(reg::kWallpaperStyleValue) == values.stretch);
 }
 
 std::string FileNamePart(const std::string& path) {
@@ -39,14 +66,6 @@ std::string WithBmpExtension(const std::string& path) {
     return (hasExtension ? path.substr(0, dot) : path) + ".bmp";
 }
 
-bool SamePath(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 bool SetVolume(platform::Sound& sound, std::uint32_t volume) { return sound.SetVolume(volume); }
@@ -54,11 +73,22 @@ bool SetVolume(platform::Sound& sound, std::uint32_t volume) { return sound.SetV
 void ApplyWallpaper(const TControlDesktop& state, platform::Services& system, int desktop) {
     const std::string& path = desktop == 0 ? state.StartWallpaper : state.Desktop(desktop).Wallpaper;
     const std::uint8_t style = desktop == 0 ? state.StartWallStyle : state.Desktop(desktop).TileWall;
+    std::vector<std::unique_ptr<platform::RegistryKey>> keys;
     for (const char* keyPath : {reg::kDesktopWallpaperKey, reg::kIeWallpaperKey}) {
         if (auto key = system.registry.OpenKey(platform::RegistryRoot::CurrentUser, keyPath, false)) {
-            WriteShellValues(*key, path, style);
+            keys.push_back(std::move(key));
         }
     }
+    // Most switches go between desktops with the same wallpaper. Setting it
+    // again makes the system reload the picture, repaint the desktop and
+    // announce the change to every top-level window, for nothing; a wallpaper
+    // changed behind the program's back still differs and is put right.
+    const bool inEffect = SamePath(system.shell.DeskWallpaper(), path) &&
+                          std::all_of(keys.begin(), keys.end(), [&](const auto& key) {
+                              return ShellValuesMatch(*key, path, style);
+                          });
+    if (inEffect) return;
+    for (const auto& key : keys) WriteShellValues(*key, path, style);
     system.shell.SetDeskWallpaper(path.empty() ? std::nullopt : std::optional<std::string>(path));
 }
 

@@ -23,6 +23,7 @@ protected:
 TYPED_TEST_SUITE_P(ShellContract);
 
 // Windows has no "no wallpaper" value: it takes and reports an empty path.
+// What the shell reports is what the engine compares before setting again.
 TYPED_TEST_P(ShellContract, WallpaperIsSetAndRemoved) {
     platform::Shell& shell = this->env.shell();
     const std::optional<std::string> steps[] = {this->env.Picture(1), std::nullopt, this->env.Picture(2),
@@ -31,6 +32,7 @@ TYPED_TEST_P(ShellContract, WallpaperIsSetAndRemoved) {
         SCOPED_TRACE(wallpaper.value_or("no wallpaper"));
         ASSERT_TRUE(shell.SetDeskWallpaper(wallpaper));
         EXPECT_EQ(this->env.Wallpaper(), wallpaper.value_or(""));
+        EXPECT_EQ(shell.DeskWallpaper(), wallpaper.value_or(""));
     }
 }
 

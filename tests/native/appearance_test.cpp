@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "engine/appearance.h"
 #include "engine/registry_names.h"
 #include "jpeg_fixture.h"
@@ -49,6 +51,32 @@ TEST_F(Appearance, WallpaperStyleIsWrittenUnderBothKeysThenAppliedOnce) {
         }
         ASSERT_EQ(sim.shell.wallpaperCalls.size(), 1u);
         EXPECT_EQ(sim.shell.wallpaperCalls[0], "C:\\windows\\sea.bmp");
+    }
+}
+
+TEST_F(Appearance, WallpaperInEffectIsNotSetAgainUnlessChangedBehindTheProgram) {
+    state.Desktop(4).Wallpaper = "C:\\windows\\sea.bmp";
+    state.Desktop(4).TileWall = 1;
+    state.Desktop(5) = state.Desktop(4);
+    state.Desktop(5).Wallpaper = "c:\\WINDOWS\\sea.bmp";
+    const struct {
+        const char* change;
+        std::function<void()> behindTheProgram;
+        std::size_t sets;
+    } cases[] = {
+        {"nothing", [] {}, 0},
+        {"the picture", [&] { sim.shell.wallpaper = "C:\\other.bmp"; }, 1},
+        {"the style", [&] { sim.registry.SetString(RegistryRoot::CurrentUser, reg::kDesktopWallpaperKey, "TileWallpaper", "1"); }, 1},
+        {"the browser's copy", [&] { sim.registry.SetString(RegistryRoot::CurrentUser, reg::kIeWallpaperKey, "WallPaper", ""); }, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.change);
+        Apply(4);
+        c.behindTheProgram();
+        sim.shell.wallpaperCalls.clear();
+        Apply(5);
+        EXPECT_EQ(sim.shell.wallpaperCalls.size(), c.sets);
+        EXPECT_EQ(Shell(reg::kIeWallpaperKey, "TileWallpaper"), "0");
     }
 }
 

@@ -19,6 +19,7 @@ namespace {
 class RecordingShell : public platform::Shell {
 public:
     bool SetDeskWallpaper(const std::optional<std::string>&) override { return false; }
+    std::string DeskWallpaper() override { return {}; }
     bool Open(const std::string& target) override {
         opened.push_back(target);
         return true;

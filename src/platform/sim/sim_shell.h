@@ -16,6 +16,7 @@ public:
         wallpaperCalls.push_back(wallpaper);
         return true;
     }
+    std::string DeskWallpaper() override { return wallpaper; }
     bool Open(const std::string& target) override {
         opened.push_back(target);
         return true;

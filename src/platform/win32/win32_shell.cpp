@@ -76,6 +76,13 @@ bool Win32Shell::SetDeskWallpaper(const std::optional<std::string>& path) {
     return true;
 }
 
+std::string Win32Shell::DeskWallpaper() {
+    // The system keeps the path in a MAX_PATH buffer of its own.
+    wchar_t path[MAX_PATH + 1] = {};
+    if (!SystemParametersInfoW(SPI_GETDESKWALLPAPER, MAX_PATH, path, 0)) return {};
+    return Narrow(path);
+}
+
 bool Win32Shell::Open(const std::string& target) {
     const HINSTANCE result = late::ShellExecuteW(nullptr, L"open", Widen(target).c_str(), nullptr,
                                            nullptr, SW_SHOWNORMAL);
