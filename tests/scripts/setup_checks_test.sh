@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The set-up checks against stand-ins for the machine: which packages count
 # as missing when dpkg-query reports some unknown (it then exits 1), and
-# bench-check failing when a benchmark it expects did not run.
+# bench-check failing when a benchmark it expects did not run, or a start-up
+# ratio is over its limit or missing.
 #
 # Each check compares a command's output, which says how it ended where that
 # matters ("exit N", "done"), so its own status is not needed:
@@ -103,6 +104,14 @@ bench_check() { # NAME=TIME... -> exit status of bench-check
 check "bench-check passes when every benchmark ran" 0 "$(bench_check "${complete[@]}")"
 check "bench-check fails when one is absent" 1 "$(bench_check "${complete[@]:1}")"
 check "bench-check fails over a limit" 1 "$(bench_check "${complete[@]:1}" BM_LoadSkin=2)"
+startup_check() { # LINE -> exit status of bench-check --startup
+  printf 'Start-up under Wine\n%s\n' "$1" >"$work/startup.log"
+  python3 "$root/scripts/lib/bench-check" --startup "$work/startup.log" >"$work/startup.out" 2>&1
+  echo $?
+}
+check "start-up ratios under their limits pass" 0 "$(startup_check 'startup-ratios main-window 1.3 ready 1.7')"
+check "a start-up ratio over its limit fails" 1 "$(startup_check 'startup-ratios main-window 1.3 ready 2.6')"
+check "start-up ratios that were not printed fail" 1 "$(startup_check '  a program did not start')"
 
 printf '%d passed, %d failed\n' "$passed" "$failed"
 [ "$failed" = 0 ]
