@@ -203,7 +203,7 @@ void PrintCheckpoints(const std::vector<Checkpoint>& checkpoints) {
                     "  Shown instead: GetProcessHandleCount, Vesk's top-level windows (USER objects that\n"
                     "  can be counted from outside) and threads.\n");
     }
-    std::printf("  The first switch starts the thread that announces wallpaper changes; it stays.\n");
+    std::printf("  Desktops without wallpapers: no switch changes the wallpaper, so no thread\n  is started to announce one.\n");
     std::printf("  %8s %8s %8s %8s %8s %8s %10s\n", "switches", "USER", "GDI", "handles", "windows", "threads",
                 "private MB");
     for (const auto& c : checkpoints) {

@@ -42,6 +42,7 @@ bool SamePath(const std::string& a, const std::string& b) {
 bool ShellValuesMatch(platform::RegistryKey& key, const std::string& path, std::uint8_t style) {
     const auto wallpaper = key.ReadString(reg::kWallPaperValue);
     if (!wallpaper || !SamePath(*wallpaper, path)) return false;
+    if (path.empty()) return true;  // without a picture the style shows nothing
     const ShellStyle values = StyleValues(path, style);
     return !values.tile || (key.ReadString(reg::kTileWallpaperValue) == values.tile &&
                             key.ReadString(reg::kWallpaperStyleValue) == values.stretch);

@@ -68,6 +68,13 @@ TEST_F(Appearance, WallpaperInEffectIsNotSetAgainUnlessChangedBehindTheProgram) 
         {"the picture", [&] { sim.shell.wallpaper = "C:\\other.bmp"; }, 1},
         {"the style", [&] { sim.registry.SetString(RegistryRoot::CurrentUser, reg::kDesktopWallpaperKey, "TileWallpaper", "1"); }, 1},
         {"the browser's copy", [&] { sim.registry.SetString(RegistryRoot::CurrentUser, reg::kIeWallpaperKey, "WallPaper", ""); }, 1},
+        // Last: desktop 5 keeps its empty path.
+        {"nothing, with no picture on either", [&] {
+             state.Desktop(5).Wallpaper.clear();
+             sim.shell.SetDeskWallpaper(std::nullopt);
+             sim.registry.SetString(RegistryRoot::CurrentUser, reg::kDesktopWallpaperKey, "WallPaper", "");
+             sim.registry.SetString(RegistryRoot::CurrentUser, reg::kIeWallpaperKey, "WallPaper", "");
+         }, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.change);
@@ -81,6 +88,7 @@ TEST_F(Appearance, WallpaperInEffectIsNotSetAgainUnlessChangedBehindTheProgram) 
 }
 
 TEST_F(Appearance, EmptyPathClearsTheWallpaperAndUnknownStylesLeaveTheShellStyle) {
+    sim.shell.wallpaper = "C:\\before.bmp";
     state.Desktop(2).TileWall = 2;
     Apply(2);
     EXPECT_EQ(Shell(reg::kDesktopWallpaperKey, "WallPaper"), "");
