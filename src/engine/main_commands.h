@@ -1,6 +1,7 @@
 #pragma once
 #include <deque>
 
+#include "engine/command_line.h"
 #include "engine/desktop_switch.h"
 #include "engine/recorder_commands.h"
 
@@ -57,6 +58,10 @@ public:
     // mainPasswordRefused: closing because the main password was refused;
     // nothing more is asked then.
     bool ExitSequence(bool mainPasswordRefused);
+    // A command from the command line of a second start. Refused while a
+    // dialog, a prompt or a switch is under way, as a hotkey would be. Exit
+    // is the host's: it must answer before its window goes.
+    RemoteReply RunRemote(const RemoteCommand& command);
 
 private:
     void ToggleMainWindow();

@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 
 namespace vesk::engine {
 
@@ -9,6 +10,10 @@ public:
     virtual ~RecorderCommands() = default;
     virtual void RecordCommand() = 0;
     virtual void PlayCommand() = 0;
+    // From the command line: no file dialog, no hint, no arming step. False
+    // when a hook is installed already or the file cannot be used.
+    virtual bool RecordInto(const std::string& path) = 0;
+    virtual bool PlayFrom(const std::string& path) = 0;
     virtual bool HookInstalled() const = 0;
     // Removes whichever hook is installed and closes its file.
     virtual void StopHook() = 0;

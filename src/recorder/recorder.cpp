@@ -69,19 +69,46 @@ void Recorder::StartPlayback() {
     if (!path) return;
     ShowHintIfWanted();
     view_.HideMainWindow();
+    PlayFile(*path, true);
+}
+
+bool Recorder::PlayFile(const std::string& path, bool tellUser) {
     // Opened before the hook goes in, so a locked or vanished file never
     // leaves a hook running without a file.
-    auto file = system_.files.OpenForReading(*path);
-    if (!file) return Inform(prompt_, "Can not open the record file!");
+    auto file = system_.files.OpenForReading(path);
+    if (!file) {
+        if (tellUser) Inform(prompt_, "Can not open the record file!");
+        return false;
+    }
     reader_.emplace(std::move(file));
     hookActive_ = true;
     previousTime_ = 0;
     hook_ = system_.hooks.InstallPlaybackHook(*this, PlaybackStopChord());
     if (!hook_) {
         reader_.reset();
-        return Inform(prompt_, "Can not open Hook Channel!");
+        Inform(prompt_, "Can not open Hook Channel!");
+        return false;
     }
     view_.SetPlayCaptions(kPlayRunning, kPlayRunning);
+    return true;
+}
+
+// The command line's way in: a second start names the file, so neither the
+// file dialog nor the hint comes up, and a recording begins at once.
+bool Recorder::RecordInto(const std::string& path) {
+    if (HookInstalled() || view_.RecordCaption() != kRecordIdle || view_.PlayCaption() != kPlayIdle) return false;
+    auto file = system_.files.Create(path);
+    if (!file) return false;
+    GateClosed gate(state_);
+    writer_.emplace(std::move(file));
+    BeginRecording();
+    return HookInstalled();
+}
+
+bool Recorder::PlayFrom(const std::string& path) {
+    if (HookInstalled() || view_.RecordCaption() != kRecordIdle || view_.PlayCaption() != kPlayIdle) return false;
+    GateClosed gate(state_);
+    return PlayFile(path, false);
 }
 
 // With the play hotkey taken by another program, the user's input is not

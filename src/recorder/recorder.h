@@ -30,6 +30,8 @@ public:
 
     void RecordCommand() override;
     void PlayCommand() override;
+    bool RecordInto(const std::string& path) override;
+    bool PlayFrom(const std::string& path) override;
     // Removes whichever hook is installed, closes the file and tells the
     // main window. Does nothing while no hook is installed.
     void StopHook() override;
@@ -59,6 +61,9 @@ private:
     void StartArming();
     void BeginRecording();
     void StartPlayback();
+    // The playback's part after the file was chosen and the hint shown;
+    // tellUser: a file that cannot be opened is reported in a prompt.
+    bool PlayFile(const std::string& path, bool tellUser);
     void StopRecordingByCommand();
     bool ShowHintIfWanted();
     platform::StopChord PlaybackStopChord() const;

@@ -239,6 +239,95 @@ TEST_F(Commands, OptionsApplyWhatTheDialogChanged) {
     EXPECT_TRUE(sim.shell.wallpaperCalls.empty()) << "unchanged wallpaper is not applied again";
 }
 
+TEST(CommandLineArguments, AreParsedIntoOneCommandOrAReason) {
+    using Kind = CommandLine::Kind;
+    const struct {
+        std::vector<std::string> arguments;
+        Kind kind;
+        RemoteCommand command;
+        bool start;
+    } cases[] = {
+        {{}, Kind::None, {}, false},
+        {{"--start"}, Kind::Start, {}, true},
+        {{"--HELP", "--desktop", "12"}, Kind::Help, {}, false},
+        {{"/?"}, Kind::Help, {}, false},
+        {{"--desktop", "3"}, Kind::Command, {RemoteAction::Desktop, 3, ""}, false},
+        {{"--start", "--Next"}, Kind::Command, {RemoteAction::Next, 0, ""}, true},
+        {{"--previous", "--start"}, Kind::Command, {RemoteAction::Previous, 0, ""}, true},
+        {{"--move-window", "9"}, Kind::Command, {RemoteAction::MoveWindow, 9, ""}, false},
+        {{"--copy-window", "1"}, Kind::Command, {RemoteAction::CopyWindow, 1, ""}, false},
+        {{"--record", "C:\\r 1.rec"}, Kind::Command, {RemoteAction::Record, 0, "C:\\r 1.rec"}, false},
+        {{"--play", "--stop"}, Kind::Command, {RemoteAction::Play, 0, "--stop"}, false},
+        {{"--current"}, Kind::Command, {RemoteAction::Current, 0, ""}, false},
+        {{"--desktop", "12"}, Kind::Bad, {}, false},
+        {{"--desktop", "0"}, Kind::Bad, {}, false},
+        {{"--desktop", "3x"}, Kind::Bad, {}, false},
+        {{"--desktop"}, Kind::Bad, {}, false},
+        {{"--record", ""}, Kind::Bad, {}, false},
+        {{"--show", "--hide"}, Kind::Bad, {}, false},
+        {{"desktop", "3"}, Kind::Bad, {}, false},
+    };
+    for (const auto& c : cases) {
+        std::string joined;
+        for (const auto& a : c.arguments) joined += "[" + a + "]";
+        SCOPED_TRACE(joined);
+        const CommandLine parsed = ParseCommandLine(c.arguments);
+        EXPECT_EQ(parsed.kind, c.kind);
+        EXPECT_EQ(parsed.error.empty(), c.kind != Kind::Bad);
+        if (c.kind != Kind::Command) continue;
+        EXPECT_EQ(parsed.command, c.command);
+        EXPECT_EQ(parsed.start, c.start);
+        EXPECT_EQ(ParseCommandLine(CommandArguments(parsed.command)).command, c.command) << "handed over intact";
+    }
+}
+
+TEST_F(Commands, RemoteCommandsRunAsTheirKeysAndSayWhetherTheyWereCarriedOut) {
+    const auto run = [&](RemoteAction action, int desktop = 0) { return commands.RunRemote({action, desktop, ""}); };
+    EXPECT_EQ(run(RemoteAction::Desktop, 3).status, kCommandDone);
+    EXPECT_EQ(state.CurrentDesktop, 3);
+    EXPECT_EQ(run(RemoteAction::Current).text, "3");
+    EXPECT_EQ(run(RemoteAction::Previous).status, kCommandDone);
+    EXPECT_EQ(run(RemoteAction::Previous).status, kCommandDone);
+    EXPECT_EQ(run(RemoteAction::Previous).status, kCommandDone);
+    EXPECT_EQ(state.CurrentDesktop, 9) << "before 1 comes 9";
+    EXPECT_EQ(run(RemoteAction::Next).status, kCommandDone);
+    EXPECT_EQ(state.CurrentDesktop, 1);
+
+    state.Desktop(4).Password = "four";
+    state.Desktop(4).Forwhat = kPasswordOnEnter;
+    prompt.answers = {PromptResult::Cancel};
+    EXPECT_EQ(run(RemoteAction::Desktop, 4).status, kCommandNotDone) << "the password is asked as for the key";
+    EXPECT_EQ(state.CurrentDesktop, 1);
+
+    sim.windows.foreground = editor;
+    EXPECT_EQ(run(RemoteAction::MoveWindow, 1).status, kCommandNotDone) << "already there";
+    EXPECT_EQ(run(RemoteAction::MoveWindow, 5).status, kCommandDone);
+    EXPECT_FALSE(sim.windows.IsVisible(editor));
+    sim.windows.foreground = state.MainWindowHandle;
+    EXPECT_EQ(run(RemoteAction::CopyWindow, 6).status, kCommandNotDone) << "the program's own window never qualifies";
+
+    EXPECT_EQ(run(RemoteAction::Stop).status, kCommandNotDone);
+    EXPECT_EQ(commands.RunRemote({RemoteAction::Play, 0, "C:\\missing.rec"}).status, kCommandNotDone);
+    EXPECT_TRUE(std::none_of(prompt.asked.begin(), prompt.asked.end(),
+                             [](const auto& q) { return q.message == "Can not open the record file!"; }))
+        << "a second start is told, not the user in a prompt";
+    EXPECT_EQ(commands.RunRemote({RemoteAction::Record, 0, "C:\\Vesk\\r.rec"}).status, kCommandDone);
+    EXPECT_TRUE(recorder.HookInstalled());
+    EXPECT_EQ(commands.RunRemote({RemoteAction::Play, 0, "C:\\Vesk\\r.rec"}).status, kCommandNotDone);
+    EXPECT_EQ(run(RemoteAction::Stop).status, kCommandDone);
+    EXPECT_FALSE(recorder.HookInstalled());
+
+    EXPECT_EQ(run(RemoteAction::Hide).status, kCommandDone);
+    EXPECT_FALSE(host.visible);
+    EXPECT_EQ(run(RemoteAction::Show).status, kCommandDone);
+    EXPECT_TRUE(host.visible);
+
+    state.HotkeyGate = false;
+    EXPECT_EQ(run(RemoteAction::Desktop, 2).status, kCommandNotDone) << "refused while a dialog runs";
+    EXPECT_EQ(run(RemoteAction::Current).status, kCommandDone) << "a question is always answered";
+    EXPECT_EQ(state.CurrentDesktop, 1);
+}
+
 TEST_F(Commands, ExitAsksThenGivesEverythingBack) {
     state.ControlPassword = "pw";
     prompt.answers = {PromptResult::Cancel};
