@@ -20,6 +20,9 @@ public:
     virtual void HideMainWindow() = 0;
     // Closing runs the exit sequence.
     virtual void CloseMainWindow() = 0;
+    // The exit sequence at once, for a command that must answer whether it
+    // was carried out; false when the user cancelled it.
+    virtual bool ExitNow() = 0;
     // True when the dialog ended with OK.
     virtual bool RunSettingsDialog() = 0;
     virtual void RunKiller(KillerMode mode) = 0;
@@ -59,8 +62,7 @@ public:
     // nothing more is asked then.
     bool ExitSequence(bool mainPasswordRefused);
     // A command from the command line of a second start. Refused while a
-    // dialog, a prompt or a switch is under way, as a hotkey would be. Exit
-    // is the host's: it must answer before its window goes.
+    // dialog, a prompt or a switch is under way, as a hotkey would be.
     RemoteReply RunRemote(const RemoteCommand& command);
 
 private:

@@ -57,6 +57,7 @@ RemoteReply MainCommands::RunRemote(const RemoteCommand& command) {
         host_.HideMainWindow();
         return {};
     case RemoteAction::Exit:
+        return host_.ExitNow() ? RemoteReply{} : NotDone("The exit was cancelled.");
     case RemoteAction::Current: break;
     }
     return NotDone("That command is not taken here.");

@@ -31,6 +31,33 @@ TEST_F(DesktopSwitchTest, DesktopHotkeysHideAndShowTheWindowsOfDesktopOne) {
     EXPECT_TRUE(ExitVesk());
 }
 
+TEST_F(DesktopSwitchTest, SecondStartWithACommandSwitchesTheRunningCopy) {
+    ASSERT_TRUE(Start(3));
+    constexpr std::chrono::seconds kCommandTimeout{20};
+
+    const CommandRun refused = RunVeskCommand(L"--desktop 12", kCommandTimeout);
+    EXPECT_EQ(refused.exitCode, std::optional<DWORD>(2));
+    EXPECT_NE(refused.output.find("--desktop takes a desktop number from 1 to 9"), std::string::npos) << refused.output;
+    EXPECT_TRUE(AllVisible(windows())) << "a refused command changed something";
+
+    const CommandRun switched = RunVeskCommand(L"--desktop 3", kCommandTimeout);
+    EXPECT_EQ(switched.exitCode, std::optional<DWORD>(0)) << switched.output;
+    EXPECT_TRUE(WaitUntilAllHidden(windows())) << "desktop 1's windows stayed on the screen";
+
+    const CommandRun current = RunVeskCommand(L"--current", kCommandTimeout);
+    EXPECT_EQ(current.exitCode, std::optional<DWORD>(0));
+    EXPECT_EQ(current.output, "3\n");
+
+    EXPECT_EQ(RunVeskCommand(L"--previous --previous", kCommandTimeout).exitCode, std::optional<DWORD>(2));
+    EXPECT_EQ(RunVeskCommand(L"--desktop 1", kCommandTimeout).exitCode, std::optional<DWORD>(0));
+    EXPECT_TRUE(WaitUntilAllVisible(windows()));
+    EXPECT_TRUE(ExitVesk());
+
+    const CommandRun alone = RunVeskCommand(L"--next", kCommandTimeout);
+    EXPECT_EQ(alone.exitCode, std::optional<DWORD>(3)) << "no running copy, and none started";
+    EXPECT_NE(alone.output.find("not running"), std::string::npos) << alone.output;
+}
+
 TEST_F(DesktopSwitchTest, MovedWindowLeavesAndCopiedWindowStaysUntilItsDesktopIsEntered) {
     ASSERT_TRUE(Start(3));
     const HWND moved = windows()[0];

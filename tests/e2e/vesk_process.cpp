@@ -119,4 +119,41 @@ HWND VeskProcess::WaitForWindow(const std::function<bool(HWND)>& wanted, std::ch
     return found;
 }
 
+CommandRun RunVeskCommand(const std::wstring& arguments, std::chrono::milliseconds timeout) {
+    CommandRun run;
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) return run;
+    platform::win32::ScopedHandle reader(readEnd), writer(writeEnd);
+    SetHandleInformation(reader.get(), HANDLE_FLAG_INHERIT, 0);
+
+    const std::wstring exe = VeskExePath();
+    std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writer.get();
+    startup.hStdError = writer.get();
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                        FolderOfThisProgram().c_str(), &startup, &info)) {
+        return run;
+    }
+    CloseHandle(info.hThread);
+    const platform::win32::ScopedHandle process(info.hProcess);
+    writer.reset();  // the pipe ends once the child's copy closes
+    if (WaitForSingleObject(process.get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {
+        TerminateProcess(process.get(), 1);
+        WaitForSingleObject(process.get(), 10000);
+        return run;
+    }
+    DWORD code = 0;
+    if (GetExitCodeProcess(process.get(), &code)) run.exitCode = code;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(reader.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) run.output.append(buffer, got);
+    return run;
+}
+
 }  // namespace vesk::e2e

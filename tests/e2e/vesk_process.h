@@ -47,4 +47,13 @@ private:
     std::string startError_;
 };
 
+// A start of Vesk.exe with arguments, waited for: its exit code (nullopt
+// when it had not ended in time) and what it wrote to its standard output
+// and error, which a pipe gathers.
+struct CommandRun {
+    std::optional<DWORD> exitCode;
+    std::string output;
+};
+CommandRun RunVeskCommand(const std::wstring& arguments, std::chrono::milliseconds timeout);
+
 }  // namespace vesk::e2e

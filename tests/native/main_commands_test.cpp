@@ -22,6 +22,7 @@ public:
     void ShowMainWindow() override { visible = true, ++shows; }
     void HideMainWindow() override { visible = false; }
     void CloseMainWindow() override { ++closes; }
+    bool ExitNow() override { return ++exits, exitConfirmed; }
     bool RunSettingsDialog() override {
         gateDuringDialog = state->HotkeyGate;
         if (settingsEdit) settingsEdit();
@@ -44,9 +45,9 @@ public:
     void SendRecordDone() override {}
 
     TControlDesktop* state = nullptr;
-    bool visible = true, settingsOk = true, gateDuringDialog = true, trayIcon = true;
+    bool visible = true, settingsOk = true, gateDuringDialog = true, trayIcon = true, exitConfirmed = true;
     std::function<void()> settingsEdit;
-    int shows = 0, closes = 0, moveDialogs = 0, abouts = 0;
+    int shows = 0, closes = 0, exits = 0, moveDialogs = 0, abouts = 0;
     std::vector<KillerMode> killerModes;
     std::size_t windowsSeenByKiller = 0;
 };
@@ -325,7 +326,14 @@ TEST_F(Commands, RemoteCommandsRunAsTheirKeysAndSayWhetherTheyWereCarriedOut) {
     state.HotkeyGate = false;
     EXPECT_EQ(run(RemoteAction::Desktop, 2).status, kCommandNotDone) << "refused while a dialog runs";
     EXPECT_EQ(run(RemoteAction::Current).status, kCommandDone) << "a question is always answered";
+    EXPECT_EQ(run(RemoteAction::Exit).status, kCommandNotDone);
     EXPECT_EQ(state.CurrentDesktop, 1);
+    state.HotkeyGate = true;
+    host.exitConfirmed = false;
+    EXPECT_EQ(run(RemoteAction::Exit).status, kCommandNotDone);
+    host.exitConfirmed = true;
+    EXPECT_EQ(run(RemoteAction::Exit).status, kCommandDone);
+    EXPECT_EQ(host.exits, 2);
 }
 
 TEST_F(Commands, ExitAsksThenGivesEverythingBack) {

@@ -76,4 +76,9 @@ BOOL Shell_NotifyIconW(DWORD message, NOTIFYICONDATAW* data) {
     return bound ? bound(message, data) : FALSE;
 }
 
+LPWSTR* CommandLineToArgvW(const wchar_t* commandLine, int* count) {
+    VESK_LATE(kShell, CommandLineToArgvW);
+    return bound ? bound(commandLine, count) : nullptr;
+}
+
 }  // namespace vesk::platform::win32::late

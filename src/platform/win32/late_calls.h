@@ -23,5 +23,6 @@ BOOL GetSaveFileNameW(OPENFILENAMEW* request);
 HINSTANCE ShellExecuteW(HWND owner, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
                         const wchar_t* folder, int show);
 BOOL Shell_NotifyIconW(DWORD message, NOTIFYICONDATAW* data);
+LPWSTR* CommandLineToArgvW(const wchar_t* commandLine, int* count);
 
 }  // namespace vesk::platform::win32::late

@@ -1,7 +1,11 @@
 #include "platform/win32/windows_api.h"
 
+#include "engine/command_line.h"
 #include "ui/main/app.h"
+#include "ui/main/console_output.h"
 #include "ui/main/main_form.h"
+#include "ui/main/program_arguments.h"
+#include "ui/main/remote_control.h"
 #include "ui/main/single_instance.h"
 
 namespace {
@@ -29,13 +33,33 @@ int RunMessageLoop() {
 }  // namespace
 
 // The narrow entry point keeps the default mingw startup (no -municode); the
-// command line is not used.
+// arguments are read as UTF-16 from GetCommandLineW.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    using vesk::engine::CommandLine;
+    const CommandLine line = vesk::engine::ParseCommandLine(vesk::ui::ProgramArguments());
+    if (line.kind == CommandLine::Kind::Help) {
+        vesk::ui::PrintOrShow(vesk::engine::UsageText(), false);
+        return vesk::engine::kCommandDone;
+    }
+    if (line.kind == CommandLine::Kind::Bad) {
+        vesk::ui::PrintOrShow("Vesk: " + line.error + ".\nVesk.exe --help lists what it takes.\n", true);
+        return vesk::engine::kCommandBadArguments;
+    }
+
     const auto marker = vesk::ui::InstanceMarker::Claim();
-    if (!marker) return 0;
+    if (!marker) {
+        // A second start without a command ends at once, as it always has.
+        if (line.kind != CommandLine::Kind::Command) return 0;
+        return vesk::ui::remote::HandOver(line.command);
+    }
+    if (line.kind == CommandLine::Kind::Command && !line.start) {
+        vesk::ui::PrintForUser("Vesk is not running; nothing was done (--start starts it first).\n", true);
+        return vesk::engine::kCommandNoRunningCopy;
+    }
 
     vesk::ui::App app(instance);
     vesk::ui::MainForm form(app, instance);
+    if (line.kind == CommandLine::Kind::Command) form.RunAfterStartUp(line.command);
     if (!form.Create()) return 1;
     form.ShowForm();
     return RunMessageLoop();

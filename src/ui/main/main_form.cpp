@@ -9,13 +9,14 @@
 #include "ui/dialogs/setting_frm.h"
 #include "ui/dialogs/window_frm.h"
 #include "ui/flat/fonts.h"
+#include "ui/main/console_output.h"
 #include "ui/main/record_file_dialogs.h"
 
 namespace vesk::ui {
 namespace {
 
-constexpr const wchar_t* kClassName = L"TForm1";
-constexpr const wchar_t* kTitle = L"Vesk1.2";
+constexpr const wchar_t* kClassName = kMainWindowClass;
+constexpr const wchar_t* kTitle = kMainWindowTitle;
 constexpr int kIconId = 1;
 // The design size, kept until the skin gives the real one.
 constexpr int kDesignWidth = 538;
@@ -136,6 +137,10 @@ void MainForm::FirstShowSetUp() {
 
     commands_.StartUp();
     startedUp_ = true;
+    if (startCommand_) {
+        const engine::RemoteReply reply = commands_.RunRemote(*std::exchange(startCommand_, std::nullopt));
+        if (!reply.text.empty()) PrintForUser(reply.text + "\n", reply.status != engine::kCommandDone);
+    }
     if (state.ShowHelp) ShowTipsWindow(instance_, window_.get(), &app_.dialogImage(), state, services.files);
     // PlaceControls: the labels, status line and buttons are drawn at their
     // skin rectangles; the selector gets its own copy of the picture to carry
@@ -158,6 +163,11 @@ void MainForm::Close() {
     // close begun.
     platform::win32::ScopedWindow closing = std::move(window_);
     closing.reset();
+}
+
+bool MainForm::ExitNow() {
+    Close();
+    return !window_;
 }
 
 bool MainForm::MainWindowVisible() { return window_ && IsWindowVisible(window_.get()); }

@@ -19,6 +19,10 @@ namespace vesk::ui {
 
 // Sent to the main window when the recorder removed its hook.
 inline constexpr UINT WM_RECORDDONE = WM_USER + 2;
+// The main window's class and title, by which a second start finds it.
+inline constexpr const wchar_t* kMainWindowClass = L"TForm1";
+inline constexpr const wchar_t* kMainWindowTitle = L"Vesk1.2";
+
 // The registered message that asks the main window whether start-up is done.
 inline constexpr const wchar_t* kStartedUpMessage = L"Vesk.StartedUp";
 
@@ -39,12 +43,16 @@ public:
     // Shows the window, running FormShow first: the first time the skin
     // set-up, every time the main password.
     void ShowForm();
+    // A command from this start's own arguments (--start with a command),
+    // carried out once start-up is done; its reply is printed.
+    void RunAfterStartUp(const engine::RemoteCommand& command) { startCommand_ = command; }
 
     // CommandHost
     bool MainWindowVisible() override;
     void ShowMainWindow() override { ShowForm(); }
     void HideMainWindow() override;
     void CloseMainWindow() override;
+    bool ExitNow() override;
     bool RunSettingsDialog() override;
     void RunKiller(engine::KillerMode mode) override;
     void RunWindowMoveDialog() override;
@@ -110,6 +118,7 @@ private:
     // is ready for its hotkeys.
     UINT startedUpMessage_ = 0;
     bool startedUp_ = false;
+    std::optional<engine::RemoteCommand> startCommand_;
     bool firstShow_ = true;
     bool trackingLeave_ = false;
     int tag_ = 0;  // 1: closing because the main password was refused

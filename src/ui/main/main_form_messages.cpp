@@ -6,6 +6,7 @@
 #include <windowsx.h>
 
 #include "ui/flat/guarded_call.h"
+#include "ui/main/remote_control.h"
 
 namespace vesk::ui {
 namespace {
@@ -87,6 +88,14 @@ LRESULT MainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
             return TRUE;
         }
         break;
+    case WM_COPYDATA: {
+        // Only once started up: a command before that would meet desktops
+        // that have not collected their windows yet.
+        if (!startedUp_ || !window_) return FALSE;
+        const auto command = remote::ReceivedCommand(wParam, lParam);
+        if (!command) return FALSE;
+        return remote::Answer(wParam, commands_.RunRemote(*command));
+    }
     case WM_CLOSE: Close(); return 0;
     case WM_ENDSESSION:
         // The session ends without asking: settings are saved and every
