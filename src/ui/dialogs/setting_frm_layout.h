@@ -27,7 +27,7 @@ inline constexpr Bounds Label2{10, 64, 58, 14};
 inline constexpr Bounds EdtWall{70, 61, 248, 20};
 inline constexpr Bounds FlatButton2{322, 61, 32, 20};
 inline constexpr Bounds FlatGroupBox2{10, 84, 212, 82};
-inline constexpr Bounds LabHot0{16, 102, 80, 14};
+inline constexpr Bounds LabHot0{16, 102, 82, 14};  // as wide as its text, up to the list
 inline constexpr Bounds ComEnterHot{98, 99, 118, 20};
 inline constexpr Bounds LabHot12{16, 124, 80, 14};
 inline constexpr Bounds EdtMove{98, 121, 118, 20};

@@ -37,6 +37,7 @@ protected:
     HBRUSH ControlColor(HDC dc) override;
     void Notified(UINT code) override;
     void HoverChanged() override;
+    void ScaleChanged() override;
 
     // Drawn at the left of an item's text; returns the pixels it took.
     virtual int DrawItemLead(HDC, const RECT&, int /*index*/) { return 0; }
@@ -46,6 +47,8 @@ protected:
 
 private:
     void SetHotItem(int index);
+    // Item height for the font and the scale.
+    void FitItemHeight();
 
     int hotItem_ = -1;  // under the mouse
     ScopedBrush faceBrush_;
