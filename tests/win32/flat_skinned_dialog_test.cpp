@@ -161,9 +161,13 @@ TEST(SkinnedDialogStrip, StripFrameAndCloseGlyphFollowAMoveToAnotherScaleKeeping
     const platform::DisplayScale scale(144);
     PlainDialog dialog;
     const image::RgbImage picture = FourColours();
-    dialog.PaintTitleStrip(nullptr);
     dialog.PaintTitleStrip(&picture);
-    dialog.SetScale(scale);
+    RECT suggested{50, 60, 50 + 451, 60 + 181};  // the system's rectangle for the new monitor
+    SendMessageW(dialog.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    RECT place{};
+    GetWindowRect(dialog.hwnd(), &place);
+    EXPECT_TRUE(EqualRect(&place, &suggested));
+    EXPECT_EQ(dialog.Scale(), scale);
     const ui::flat::Bounds strip = ui::flat::Scaled({1, 1, kStripWidth, kStripHeight}, scale);
     EXPECT_TRUE(PlaceOf(dialog.Strip()) == strip);
     EXPECT_TRUE(PlaceOf(FindWindowExW(dialog.hwnd(), nullptr, L"TFlatSpeedButton", nullptr)) ==

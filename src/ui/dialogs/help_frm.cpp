@@ -82,7 +82,9 @@ public:
 
     // Screen pixels.
     void Show(int left, int top) {
-        SetWindowPos(hwnd(), HWND_TOPMOST, left, top, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+        PlaceAt(left, top);
+        MoveToShowPlace();
+        SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
         FormShow();
     }
 

@@ -275,6 +275,16 @@ void SkinnedDialog::SendToBack(HWND control) {
 }
 
 void SkinnedDialog::MoveToShowPlace() {
+    const DisplayScale before = scale_;
+    MoveWithinWorkArea();
+    // Where no WM_DPICHANGED came with the move (a hidden window, older
+    // systems), the monitor's scale is taken here; the new size is placed
+    // again.
+    if (followsDisplay_) SetScale(flat::WindowScale(hwnd()));
+    if (scale_ != before) MoveWithinWorkArea();
+}
+
+void SkinnedDialog::MoveWithinWorkArea() {
     RECT window{};
     GetWindowRect(hwnd(), &window);
     const LONG width = window.right - window.left;
@@ -295,7 +305,6 @@ void SkinnedDialog::MoveToShowPlace() {
         place.y = Within(place.y, height, work.top, work.bottom);
     }
     SetWindowPos(hwnd(), HWND_TOPMOST, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-    if (followsDisplay_) SetScale(flat::WindowScale(hwnd()));
 }
 
 int SkinnedDialog::ShowModal() {

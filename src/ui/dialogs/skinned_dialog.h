@@ -93,6 +93,9 @@ protected:
     // Puts the controls on top of the others in this order, which is also
     // the Tab order. The strip and the panel always stay beneath all.
     void StackControls(std::initializer_list<HWND> topToBottom);
+    // To the place PlaceAt or centring chose, inside the monitor's work
+    // area, at the monitor's scale; ShowModal's first step.
+    void MoveToShowPlace();
     void SendToBack(HWND control);
     HINSTANCE instance() const { return instance_; }
 
@@ -102,7 +105,7 @@ private:
                                                             const wchar_t* className,
                                                             const std::wstring& title, int width,
                                                             int height);  // display pixels
-    void MoveToShowPlace();
+    void MoveWithinWorkArea();
     void NextControl(WPARAM which, bool isHandle);
 
     HINSTANCE instance_;
