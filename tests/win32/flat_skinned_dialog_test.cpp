@@ -184,26 +184,44 @@ TEST(SkinnedDialogStrip, StripFrameAndCloseGlyphFollowAMoveToAnotherScaleKeeping
     EXPECT_TRUE(PixelIs(frame, 2, 10, {255, 255, 255}));
 }
 
-// Every other dialog at 125, 150 and 200 %: its layout times the scale, and
-// no label, button or check box too small for its text.
+// The other dialogs, each built at a scale or moved there from 100 %.
+struct OtherDialogs {
+    OtherDialogs(platform::Services services, engine::TControlDesktop& state, engine::HiddenWindowJournal& journal,
+                 std::optional<platform::DisplayScale> scale)
+        : pass(GetModuleHandleW(nullptr), nullptr, scale),
+          about(GetModuleHandleW(nullptr), services.shell, scale),
+          kill(GetModuleHandleW(nullptr), state, services.windows, services.processes, engine::KillerMode::Processes,
+               scale),
+          move(GetModuleHandleW(nullptr), state, services.windows, journal, scale) {
+        pass.Prepare(nullptr, "Enter Password", "", true, true, true);
+    }
+    ui::TPassFrm pass;
+    ui::TAboutFrm about;
+    ui::TKillFrm kill;
+    ui::TWindowFrm move;
+};
+
+// Every other dialog at 125 to 200 %: its layout times the scale, no label,
+// button or check box too small for its text, and the same layout after a
+// move from a 100 % monitor.
 TEST(SkinnedDialogScale, EveryDialogGrowsWithTheScaleAndClipsNoText) {
     platform::win32::Win32System system;
     const platform::Services services = system.services();
     engine::TControlDesktop state;
     engine::HiddenWindowJournal journal{services.registry, services.windows};
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    for (int dpi : {120, 144, 192}) {
+    for (int dpi : {120, 144, 168, 192}) {
         const platform::DisplayScale scale(dpi);
-        ui::TPassFrm pass(instance, nullptr, scale);
-        pass.Prepare(nullptr, "Enter Password", "", true, true, true);
-        ui::TAboutFrm about(instance, services.shell, scale);
-        ui::TKillFrm kill(instance, state, services.windows, services.processes, engine::KillerMode::Processes, scale);
-        ui::TWindowFrm move(instance, state, services.windows, journal, scale);
+        OtherDialogs built(services, state, journal, scale);
+        OtherDialogs moved(services, state, journal, std::nullopt);
         const struct {
-            const ui::SkinnedDialog& dialog;
+            ui::SkinnedDialog& built;
+            ui::SkinnedDialog& moved;
             SIZE reference;  // 96-DPI reference pixels
-        } dialogs[] = {{pass, {301, 107}}, {about, {433, 254}}, {kill, {468, 328}}, {move, {442, 410}}};
-        for (const auto& [dialog, reference] : dialogs) {
+        } dialogs[] = {{built.pass, moved.pass, {301, 107}},
+                       {built.about, moved.about, {433, 254}},
+                       {built.kill, moved.kill, {468, 328}},
+                       {built.move, moved.move, {442, 410}}};
+        for (const auto& [dialog, movedDialog, reference] : dialogs) {
             wchar_t name[32]{};
             GetClassNameW(dialog.hwnd(), name, 32);
             SCOPED_TRACE(platform::win32::Narrow(name) + " at " + std::to_string(dpi) + " DPI");
@@ -213,6 +231,8 @@ TEST(SkinnedDialogScale, EveryDialogGrowsWithTheScaleAndClipsNoText) {
             EXPECT_NEAR(client.bottom, reference.cy * dpi / 96.0, 1);
             const HWND nextTime = FindWindowExW(dialog.hwnd(), nullptr, L"Button", L"Show Next Time");
             EXPECT_EQ(ClippedTexts(dialog.hwnd(), {nextTime}), std::vector<std::string>{});
+            movedDialog.SetScale(scale);
+            EXPECT_EQ(ChildPlaces(movedDialog.hwnd()), ChildPlaces(dialog.hwnd()));
         }
     }
 }

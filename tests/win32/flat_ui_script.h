@@ -228,6 +228,24 @@ inline BOOL CALLBACK CollectChild(HWND window, LPARAM context) {
     return TRUE;
 }
 
+// Each control's text and place in the dialog's client area, in creation
+// order.
+inline std::vector<std::string> ChildPlaces(HWND dialog) {
+    std::vector<HWND> children;
+    EnumChildWindows(dialog, CollectChild, reinterpret_cast<LPARAM>(&children));
+    std::vector<std::string> places;
+    for (HWND child : children) {
+        RECT place{};
+        GetWindowRect(child, &place);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+        std::ostringstream entry;
+        entry << platform::win32::Narrow(WindowText(child)) << " " << place.left << "," << place.top << " "
+              << place.right - place.left << "x" << place.bottom - place.top;
+        places.push_back(entry.str());
+    }
+    return places;
+}
+
 // The texts of a dialog's labels, buttons and check boxes (the given ones)
 // that do not fit their controls' client areas in the controls' fonts, as
 // "text: needs WxH, has WxH". A check box's text starts after its square;

@@ -284,22 +284,6 @@ protected:
         }
         return boxes;
     }
-
-    // Every control's place in the dialog's client area, in creation order.
-    static std::vector<std::string> Places(HWND dialog) {
-        std::vector<HWND> children;
-        EnumChildWindows(dialog, CollectChild, reinterpret_cast<LPARAM>(&children));
-        std::vector<std::string> places;
-        for (HWND child : children) {
-            RECT place{};
-            GetWindowRect(child, &place);
-            MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
-            places.push_back(platform::win32::Narrow(WindowText(child)) + " " + std::to_string(place.left) + "," +
-                             std::to_string(place.top) + " " + std::to_string(place.right - place.left) + "x" +
-                             std::to_string(place.bottom - place.top));
-        }
-        return places;
-    }
 };
 
 TEST_P(SettingFrmScaleTest, GrowsWithTheScaleClipsNoTextAndStaysOnTheScreen) {
@@ -314,7 +298,7 @@ TEST_P(SettingFrmScaleTest, GrowsWithTheScaleClipsNoTextAndStaysOnTheScreen) {
     // A move to a monitor of this scale lays the dialog out as if built there.
     const auto moved = Build(platform::DisplayScale());
     moved->SetScale(Scale());
-    EXPECT_EQ(Places(moved->hwnd()), Places(built->hwnd()));
+    EXPECT_EQ(ChildPlaces(moved->hwnd()), ChildPlaces(built->hwnd()));
 
     RECT place{}, work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -332,7 +316,7 @@ TEST_P(SettingFrmScaleTest, GrowsWithTheScaleClipsNoTextAndStaysOnTheScreen) {
     EXPECT_LE(place.bottom, std::max(work.bottom, work.top + (place.bottom - place.top)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Scales, SettingFrmScaleTest, ::testing::Values(96, 120, 144, 192));
+INSTANTIATE_TEST_SUITE_P(Scales, SettingFrmScaleTest, ::testing::Values(96, 120, 144, 168, 192));
 
 }  // namespace
 }  // namespace vesk::test

@@ -36,7 +36,7 @@ flat::ScopedFont CreateMemoFont(int pixels, platform::DisplayScale scale) {
         flat::NamedFace(L"Times New Roman", flat::PixelsHigh(-pixels, scale), VARIABLE_PITCH | FF_ROMAN));
 }
 
-// The widest of the lines in the font, in pixels.
+// The widest of the lines in the font, in display pixels.
 int WidestLine(HFONT font, const std::array<std::wstring, kLinesPerTip>& lines) {
     const flat::WindowDc screen(nullptr, flat::WindowDc::Area::Client);
     int widest = 0;

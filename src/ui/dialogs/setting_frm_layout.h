@@ -1,10 +1,11 @@
 #pragma once
 #include "ui/flat/flat_control.h"
 
-// Where the settings dialog's controls lie, in client pixels of the 364 x 438
-// dialog. The widths leave room for the widest texts of the lists in the
-// fonts that stand in for the system's dialog font (Tahoma, or DejaVu Sans
-// under Wine), about 11 pixels high.
+// Where the settings dialog's controls lie, in 96-DPI reference pixels of the
+// client area of the 364 x 438 dialog. The widths leave room for the widest
+// texts of the lists in the fonts that stand in for the system's dialog font
+// (Tahoma, or DejaVu Sans under Wine), about 11 pixels high, and for those
+// fonts grown with the scale, where they grow a little more than the boxes.
 namespace vesk::ui::setting_layout {
 
 using flat::Bounds;

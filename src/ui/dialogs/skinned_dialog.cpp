@@ -185,7 +185,8 @@ LRESULT SkinnedDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DPICHANGED: {
         // Only windows of a per-monitor aware program get it, after a move
         // to a monitor of another scale; the system's rectangle keeps the
-        // window under the pointer during a drag.
+        // window under the pointer during a drag. A dialog given its scale
+        // keeps it.
         if (!followsDisplay_) return 0;
         SetScale(DisplayScale(LOWORD(wParam)));
         const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
@@ -241,11 +242,11 @@ void SkinnedDialog::EndModal(int result) {
 void SkinnedDialog::SetScale(DisplayScale scale) {
     if (scale == scale_ || !hwnd()) return;
     scale_ = scale;
+    // Where GDI refuses the new font, the controls keep the old one.
     flat::ScopedFont font = CreateDialogFont(scale_);
-    if (!font) return;
-    ChildRescale rescale{font_.get(), font.get(), scale_};
+    ChildRescale rescale{font_.get(), font ? font.get() : font_.get(), scale_};
     EnumChildWindows(hwnd(), RescaleChild, reinterpret_cast<LPARAM>(&rescale));
-    font_ = std::move(font);  // the old one only now, no control holds it
+    if (font) font_ = std::move(font);  // the old one only now, no control holds it
     SetWindowPos(hwnd(), nullptr, 0, 0, scale_.Px(reference_.cx), scale_.Px(reference_.cy),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ScaleChanged();

@@ -39,7 +39,7 @@ protected:
     bool Lit() const { return Hovered() || Focused(); }
 
 private:
-    int lineHeight_ = 0;  // pixels
+    int lineHeight_ = 0;  // display pixels
     ScopedBrush faceBrush_;
     ScopedBrush litBrush_;
 };

@@ -39,7 +39,7 @@ protected:
     void HoverChanged() override;
     void ScaleChanged() override;
 
-    // Drawn at the left of an item's text; returns the pixels it took.
+    // Drawn at the left of an item's text; returns the display pixels it took.
     virtual int DrawItemLead(HDC, const RECT&, int /*index*/) { return 0; }
     // The item at a client point, or -1.
     int ItemAt(POINT point) const;

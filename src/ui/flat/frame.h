@@ -9,7 +9,7 @@ namespace vesk::ui::flat {
 // `padding`, unless that is CLR_INVALID (scroll bars live there).
 void PaintFlatFrame(HWND control, COLORREF padding, int thickness);
 
-// The height of a line of text in the font, in pixels.
+// The height of a line of text in the font, in display pixels.
 int LineHeight(HWND control, HFONT font);
 
 }  // namespace vesk::ui::flat

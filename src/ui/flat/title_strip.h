@@ -24,7 +24,7 @@ public:
     void Paint(const image::RgbImage* picture, StripFit fit = StripFit::Whole);
     // The strip as painted, for another dialog's strip.
     image::RgbImage Picture() const;
-    // Where in the strip (strip pixels) the current drag began;
+    // Where in the strip (display pixels) the current drag began;
     // (-1000, -1000) while no drag is under way.
     POINT DragOrigin() const { return dragOrigin_; }
 
