@@ -12,7 +12,7 @@ enum class Glyph { None, Close, ArrowUp, ArrowDown, Check };
 // Fills with a colour without a brush object.
 void FillSolid(HDC dc, const RECT& area, COLORREF color);
 // A frame `thickness` pixels wide just inside the rectangle.
-void FrameSolid(HDC dc, const RECT& area, COLORREF color, int thickness = 1);
+void FrameSolid(HDC dc, const RECT& area, COLORREF color, int thickness);
 // The width of a flat border at the scale: one reference pixel.
 inline int BorderWidth(platform::DisplayScale scale) { return scale.Px(1); }
 // A small glyph, centred in the box, its pixels grown to the scale.

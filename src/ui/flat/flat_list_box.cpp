@@ -97,7 +97,7 @@ LRESULT TFlatListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         // from the client area.
         const LRESULT result = Default(message, wParam, lParam);
         const int extra = BorderWidth(Scale()) - 1;
-        if (wParam && extra > 0) InflateRect(&reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0], -extra, -extra);
+        if (extra > 0) InflateRect(&reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0], -extra, -extra);
         return result;
     }
     case WM_NCPAINT:
