@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <stdexcept>
 
 #include "flat_ui_script.h"
 #include "ui/dialogs/skinned_dialog.h"
+#include "ui/flat/dpi.h"
 #include "ui/flat/flat_button.h"
 #include "ui/flat/flat_check_box.h"
 #include "ui/flat/flat_check_list_box.h"
@@ -25,7 +27,8 @@ constexpr const wchar_t* kDialogClass = L"VeskFlatControlsTest";
 // One of each keyboard control, in this Tab order.
 class ControlsDialog : public ui::SkinnedDialog {
 public:
-    ControlsDialog() : SkinnedDialog(GetModuleHandleW(nullptr), kDialogClass, L"flat controls", 320, 260) {
+    explicit ControlsDialog(std::optional<platform::DisplayScale> scale = std::nullopt)
+        : SkinnedDialog(GetModuleHandleW(nullptr), kDialogClass, L"flat controls", 320, 260, scale) {
         StackControls({apply.hwnd(), other.hwnd(), wrap.hwnd(), list.hwnd(), checks.hwnd(), combo.hwnd(),
                        spin.hwnd(), edit.hwnd()});
         for (const wchar_t* item : {L"one", L"two", L"three"}) {
@@ -212,6 +215,33 @@ TEST_F(FlatControlsTest, SpinEditKeepsItsRangeAndStepsByItsIncrement) {
     EXPECT_EQ(dialog.spin.Value(), 0) << "stops at the lower bound";
     key(VK_UP);
     EXPECT_EQ(dialog.spin.Value(), 4);
+}
+
+// A press and release where the user clicks, in display pixels of the
+// control's window (frame included).
+void ClickInWindow(HWND control, POINT inWindow) {
+    RECT window{};
+    GetWindowRect(control, &window);
+    POINT client{0, 0};
+    ClientToScreen(control, &client);
+    const LPARAM at = MAKELPARAM(inWindow.x - (client.x - window.left), inWindow.y - (client.y - window.top));
+    SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(control, WM_LBUTTONUP, 0, at);
+}
+
+TEST(FlatControlsScale, AtOneAndAHalfTimesHeightsAndHitAreasGrowWithTheControls) {
+    const platform::DisplayScale scale(144);
+    ControlsDialog dialog(scale);
+    RECT combo{};
+    GetWindowRect(dialog.combo.hwnd(), &combo);
+    EXPECT_EQ(combo.bottom - combo.top, Scaled({10, 160, 120, 22}, scale).height);
+
+    // Points a 96-DPI geometry would put on the text beside them.
+    ClickInWindow(dialog.checks.hwnd(), {18, 8});
+    EXPECT_TRUE(dialog.checks.Checked(0)) << "the square";
+    const Bounds spin = Scaled({140, 160, 80, 22}, scale);
+    ClickInWindow(dialog.spin.hwnd(), {spin.width - 20, 5});
+    EXPECT_EQ(dialog.spin.Value(), 5) << "the up arrow";
 }
 
 // mingw's i686 unwinder cannot carry the exception through user32's frames

@@ -1,10 +1,16 @@
 #pragma once
 #include "platform/win32/windows_api.h"
 
+#include <algorithm>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "platform/win32/utf.h"
+#include "ui/flat/dpi.h"
+#include "ui/flat/flat_check_box.h"
 
 // Drives the user interface from the test's own thread while a dialog's
 // modal loop runs: steps wait for a condition (polled by a timer that the
@@ -215,6 +221,74 @@ inline std::wstring WindowText(HWND window) {
     wchar_t text[512]{};
     GetWindowTextW(window, text, 512);
     return text;
+}
+
+inline BOOL CALLBACK CollectChild(HWND window, LPARAM context) {
+    reinterpret_cast<std::vector<HWND>*>(context)->push_back(window);
+    return TRUE;
+}
+
+// Each control's text and place in the dialog's client area, in creation
+// order.
+inline std::vector<std::string> ChildPlaces(HWND dialog) {
+    std::vector<HWND> children;
+    EnumChildWindows(dialog, CollectChild, reinterpret_cast<LPARAM>(&children));
+    std::vector<std::string> places;
+    for (HWND child : children) {
+        RECT place{};
+        GetWindowRect(child, &place);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+        std::ostringstream entry;
+        entry << platform::win32::Narrow(WindowText(child)) << " " << place.left << "," << place.top << " "
+              << place.right - place.left << "x" << place.bottom - place.top;
+        places.push_back(entry.str());
+    }
+    return places;
+}
+
+// The texts of a dialog's labels, buttons and check boxes (the given ones)
+// that do not fit their controls' client areas in the controls' fonts, as
+// "text: needs WxH, has WxH". A check box's text starts after its square;
+// a label's lines are measured one by one; controls hidden on purpose are
+// left out, the dialog itself may be hidden.
+inline std::vector<std::string> ClippedTexts(HWND dialog, const std::vector<HWND>& checkBoxes) {
+    std::vector<HWND> children;
+    EnumChildWindows(dialog, CollectChild, reinterpret_cast<LPARAM>(&children));
+    std::vector<std::string> clipped;
+    for (HWND control : children) {
+        wchar_t name[16]{};
+        GetClassNameW(control, name, 16);
+        const bool button = lstrcmpiW(name, L"Button") == 0;
+        if ((!button && lstrcmpiW(name, L"Static") != 0) || !(GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE)) continue;
+        std::wstring text = WindowText(control);
+        if (button) text.erase(std::remove(text.begin(), text.end(), L'&'), text.end());  // mnemonics
+        if (text.empty()) continue;
+        const HDC dc = GetDC(control);
+        const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+        SIZE needed{0, 0};
+        std::wistringstream lines(text);
+        for (std::wstring line; std::getline(lines, line);) {
+            if (!line.empty() && line.back() == L'\r') line.pop_back();
+            SIZE extent{};
+            GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &extent);
+            needed.cx = std::max(needed.cx, extent.cx);
+            needed.cy += extent.cy;
+        }
+        SelectObject(dc, previous);
+        ReleaseDC(control, dc);
+        if (std::find(checkBoxes.begin(), checkBoxes.end(), control) != checkBoxes.end()) {
+            needed.cx += ui::flat::TFlatCheckBox::CaptionLeft(ui::flat::LayoutScale(dialog));
+        }
+        RECT client{};
+        GetClientRect(control, &client);
+        if (needed.cx > client.right || needed.cy > client.bottom) {
+            std::ostringstream entry;
+            entry << platform::win32::Narrow(text) << ": needs " << needed.cx << "x" << needed.cy << ", has "
+                  << client.right << "x" << client.bottom;
+            clipped.push_back(entry.str());
+        }
+    }
+    return clipped;
 }
 
 }  // namespace vesk::test

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,7 @@
 #include "temp_folder.h"
 #include "test_windows.h"
 #include "ui/dialogs/setting_frm.h"
+#include "ui/dialogs/setting_frm_layout.h"
 
 namespace vesk::test {
 namespace {
@@ -36,14 +39,18 @@ protected:
         std::ofstream(pictures.In("dune.bmp"), std::ios::binary) << "BM";
     }
 
+    template <typename Show>
+    static auto RunDialog(UiScript& script, Show show) {
+        return script.Run(show, [] {
+            CloseAll(L"TPassFrm");
+            CloseAll(L"TSettingFrm");
+        });
+    }
     // Runs the dialog while the script drives it; the dialog's result.
     bool RunDialog(UiScript& script) {
-        return script.Run(
-            [&] { return ui::RunSettingsDialog(GetModuleHandleW(nullptr), mainWindow.hwnd(), nullptr, live, system.services()); },
-            [] {
-                CloseAll(L"TPassFrm");
-                CloseAll(L"TSettingFrm");
-            });
+        return RunDialog(script, [&] {
+            return ui::RunSettingsDialog(GetModuleHandleW(nullptr), mainWindow.hwnd(), nullptr, live, system.services());
+        });
     }
 
     static HWND Dialog() {
@@ -253,6 +260,63 @@ TEST_F(SettingFrmTest, AHotkeyHeldElsewhereIsReportedAndItsGroupMarkedRed) {
     EXPECT_EQ(desktopGroup, RGB(255, 255, 255));
     EXPECT_EQ(live.Stored(), before);
 }
+
+// Each scale the dialog is built at, as another monitor or a system set to
+// 125, 150 or 200 % would give it.
+class SettingFrmScaleTest : public SettingFrmTest, public ::testing::WithParamInterface<int> {
+protected:
+    platform::DisplayScale Scale() const { return platform::DisplayScale(GetParam()); }
+
+    std::unique_ptr<ui::TSettingFrm> Build(platform::DisplayScale scale) {
+        auto dialog = std::make_unique<ui::TSettingFrm>(GetModuleHandleW(nullptr), live, system.services(), scale);
+        dialog->Prepare(nullptr);
+        dialog->LoadCopy();
+        return dialog;
+    }
+
+    static std::vector<HWND> CheckBoxes(HWND dialog) {
+        std::vector<HWND> boxes;
+        for (SettingId id : {SettingId::CheckPass, SettingId::CheckEnter, SettingId::CheckExit, SettingId::CheckIcons,
+                             SettingId::CheckTray, SettingId::CheckMusic, SettingId::CheckSystem,
+                             SettingId::CheckExitMain, SettingId::CheckHelp, SettingId::CheckAutoRun,
+                             SettingId::CheckHide, SettingId::CheckSaveIni}) {
+            boxes.push_back(GetDlgItem(dialog, static_cast<int>(id)));
+        }
+        return boxes;
+    }
+};
+
+TEST_P(SettingFrmScaleTest, GrowsWithTheScaleClipsNoTextAndStaysOnTheScreen) {
+    namespace layout = ui::setting_layout;
+    const auto built = Build(Scale());
+    RECT client{};
+    GetClientRect(built->hwnd(), &client);
+    EXPECT_NEAR(client.right, layout::kWidth * GetParam() / 96.0, 1);
+    EXPECT_NEAR(client.bottom, layout::kHeight * GetParam() / 96.0, 1);
+    EXPECT_EQ(ClippedTexts(built->hwnd(), CheckBoxes(built->hwnd())), std::vector<std::string>{});
+
+    // A move to a monitor of this scale lays the dialog out as if built there.
+    const auto moved = Build(platform::DisplayScale());
+    moved->SetScale(Scale());
+    EXPECT_EQ(ChildPlaces(moved->hwnd()), ChildPlaces(built->hwnd()));
+
+    RECT place{}, work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    UiScript script;
+    script.Then("the dialog shows", [] { return Dialog() != nullptr; },
+                [&] {
+                    GetWindowRect(Dialog(), &place);
+                    Click(SettingId::FlatButton4);
+                });
+    EXPECT_EQ(RunDialog(script, [&] { return built->ShowModal(); }), ui::kModalCancel);
+    ASSERT_TRUE(script.Finished()) << script.failure();
+    EXPECT_GE(place.left, work.left);
+    EXPECT_GE(place.top, work.top);
+    EXPECT_LE(place.right, std::max(work.right, work.left + (place.right - place.left)));
+    EXPECT_LE(place.bottom, std::max(work.bottom, work.top + (place.bottom - place.top)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, SettingFrmScaleTest, ::testing::Values(96, 120, 144, 168, 192));
 
 }  // namespace
 }  // namespace vesk::test

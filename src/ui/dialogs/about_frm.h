@@ -18,7 +18,8 @@ namespace vesk::ui {
 // Escape with OK; its opener ignores the result.
 class TAboutFrm final : public SkinnedDialog {
 public:
-    TAboutFrm(HINSTANCE instance, platform::Shell& shell);
+    // scale: as SkinnedDialog's.
+    TAboutFrm(HINSTANCE instance, platform::Shell& shell, std::optional<platform::DisplayScale> scale = std::nullopt);
 
     // Paints the title strip, keeping the frame's black line at its right end.
     void Prepare(const image::RgbImage* dialogImage);
@@ -28,8 +29,13 @@ public:
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool PreviewKey(const MSG& key) override;
+    void ScaleChanged() override;
 
 private:
+    void CreateFonts();
+    // Each label exactly as large as its one line of text, so that a link
+    // reacts only over its text.
+    void FitLabels();
     void FormPaint();
     // The link under a point of the client area, if any.
     const flat::TFlatLabel* LinkAt(POINT client) const;

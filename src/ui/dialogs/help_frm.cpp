@@ -20,8 +20,9 @@ namespace vesk::ui {
 
 namespace {
 
-constexpr int kWidth = 380;      // client pixels
-constexpr int kHeight = 113;     // client pixels
+// 96-DPI reference pixels.
+constexpr int kWidth = 380;      // client area
+constexpr int kHeight = 113;     // client area
 constexpr int kBarTop = 85;      // the button bar, 28 pixels high, at the bottom
 constexpr int kMemoFontPixels = 16;
 constexpr int kSmallestMemoFontPixels = 9;
@@ -30,11 +31,12 @@ constexpr UINT kCloseKey = VK_CANCEL;  // key code 3: Ctrl+Break
 // loop, never from inside the handler of one of its own controls.
 constexpr UINT kReleaseMessage = WM_APP + 1;
 
-flat::ScopedFont CreateMemoFont(int pixels) {
-    return flat::MakeFont(flat::NamedFace(L"Times New Roman", -pixels, VARIABLE_PITCH | FF_ROMAN));
+flat::ScopedFont CreateMemoFont(int pixels, platform::DisplayScale scale) {
+    return flat::MakeFont(
+        flat::NamedFace(L"Times New Roman", flat::PixelsHigh(-pixels, scale), VARIABLE_PITCH | FF_ROMAN));
 }
 
-// The widest of the lines in the font, in pixels.
+// The widest of the lines in the font, in display pixels.
 int WidestLine(HFONT font, const std::array<std::wstring, kLinesPerTip>& lines) {
     const flat::WindowDc screen(nullptr, flat::WindowDc::Area::Client);
     int widest = 0;
@@ -48,8 +50,9 @@ flat::Bounds OnBar(int x, int y, int width, int height) { return {x, kBarTop + y
 // loop, and it owns itself from then on, as nothing else refers to it.
 class THelpFrm final : public SkinnedDialog {
 public:
-    THelpFrm(HINSTANCE instance, engine::TControlDesktop& live, platform::Files& files)
-        : SkinnedDialog(instance, L"THelpFrm", L"Vesk Tips", kWidth, kHeight),
+    THelpFrm(HINSTANCE instance, engine::TControlDesktop& live, platform::Files& files,
+             std::optional<platform::DisplayScale> scale)
+        : SkinnedDialog(instance, L"THelpFrm", L"Vesk Tips", kWidth, kHeight, scale),
           model_(live, files),
           Memo1(hwnd(), L"", {6, 25, kWidth - 12, 58}),
           buttonBar_(hwnd(), {0, kBarTop, kWidth, kHeight - kBarTop}),
@@ -79,7 +82,9 @@ public:
 
     // Screen pixels.
     void Show(int left, int top) {
-        SetWindowPos(hwnd(), HWND_TOPMOST, left, top, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+        PlaceAt(left, top);
+        MoveToShowPlace();
+        SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
         FormShow();
     }
 
@@ -109,6 +114,7 @@ protected:
     }
 
     void CloseButtonClick() override { FormClose(); }
+    void ScaleChanged() override { ShowModel(); }
 
 private:
     void Step(void (TipsModel::*step)()) {
@@ -135,9 +141,9 @@ private:
         RECT memo{};
         GetClientRect(Memo1.hwnd(), &memo);
         int pixels = kMemoFontPixels;
-        flat::ScopedFont font = CreateMemoFont(pixels);
+        flat::ScopedFont font = CreateMemoFont(pixels, Scale());
         while (font && pixels > kSmallestMemoFontPixels && WidestLine(font.get(), lines) > memo.right) {
-            font = CreateMemoFont(--pixels);
+            font = CreateMemoFont(--pixels, Scale());
         }
         if (!font) return;
         Memo1.SetFont(font.get());
@@ -166,12 +172,13 @@ private:
 
 void ShowTipsWindow(HINSTANCE instance, HWND mainWindow, const image::RgbImage* dialogImage,
                     engine::TControlDesktop& live, platform::Files& files) {
-    auto form = std::make_unique<THelpFrm>(instance, live, files);
+    auto form = std::make_unique<THelpFrm>(instance, live, files, std::nullopt);
     if (!form->hwnd()) return;
     form->Prepare(dialogImage);
-    RECT main{};
+    RECT main{}, own{};
     GetWindowRect(mainWindow, &main);
-    const int top = (GetSystemMetrics(SM_CYSCREEN) - (main.bottom - main.top)) / 2 - kHeight;
+    GetWindowRect(form->hwnd(), &own);
+    const int top = (GetSystemMetrics(SM_CYSCREEN) - (main.bottom - main.top)) / 2 - (own.bottom - own.top);
     form.release()->Show(main.left, top);
 }
 

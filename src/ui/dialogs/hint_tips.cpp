@@ -3,12 +3,13 @@
 #include <commctrl.h>
 
 #include "platform/win32/late_calls.h"
+#include "ui/flat/dpi.h"
 
 namespace vesk::ui {
 
 namespace {
 
-constexpr int kHintWidth = 300;  // pixels; longer hints wrap
+constexpr int kHintWidth = 300;  // 96-DPI reference pixels; longer hints wrap
 
 HWND CreateTips(HWND dialog) {
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
@@ -17,7 +18,7 @@ HWND CreateTips(HWND dialog) {
     const HWND tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr,
                                       GetModuleHandleW(nullptr), nullptr);
-    if (tips) SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, kHintWidth);
+    if (tips) SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, flat::LayoutScale(dialog).Px(kHintWidth));
     return tips;
 }
 

@@ -3,7 +3,6 @@
 #include "platform/win32/utf.h"
 #include "ui/dialogs/list_rows.h"
 #include "ui/flat/fonts.h"
-#include "ui/flat/frame.h"
 
 namespace vesk::ui {
 
@@ -11,40 +10,42 @@ namespace {
 
 using platform::win32::Widen;
 
-constexpr int kWidth = 468;   // client pixels: the 466-pixel strip on the one-pixel frame
-constexpr int kHeight = 328;  // client pixels
+// 96-DPI reference pixels.
+constexpr int kWidth = 468;   // client area: the 466-pixel strip on the one-pixel frame
+constexpr int kHeight = 328;  // client area
 constexpr int kMargin = 7;
 constexpr int kButtonTop = 295;
 constexpr int kButtonWidth = 106;
 constexpr int kButtonHeight = 26;
 constexpr int kButtonGap = (kWidth - 2 * kMargin - 4 * kButtonWidth) / 3;
-constexpr int kItemPadding = 3;  // pixels added to the list font's line
 
 // The four buttons in a row under the list, evenly spread.
 flat::Bounds ButtonPlace(int index) {
     return {kMargin + index * (kButtonWidth + kButtonGap), kButtonTop, kButtonWidth, kButtonHeight};
 }
 
-// The rows are long and many: Arial at 12 pixels.
+// The rows are long and many: Arial at 12 reference pixels.
 constexpr LONG kListFontHeight = -12;
+
+flat::ScopedFont CreateListFont(platform::DisplayScale scale) {
+    return flat::MakeFont(flat::NamedFace(L"Arial", flat::PixelsHigh(kListFontHeight, scale)));
+}
 
 }  // namespace
 
 TKillFrm::TKillFrm(HINSTANCE instance, engine::TControlDesktop& state, platform::WindowManager& windows,
-                   platform::Processes& processes, engine::KillerMode mode)
-    : SkinnedDialog(instance, L"TKillFrm", L"Vesk", kWidth, kHeight),
+                   platform::Processes& processes, engine::KillerMode mode,
+                   std::optional<platform::DisplayScale> scale)
+    : SkinnedDialog(instance, L"TKillFrm", L"Vesk", kWidth, kHeight, scale),
       model_(state, windows, processes, mode),
-      listFont_(flat::MakeFont(flat::NamedFace(L"Arial", kListFontHeight))),
+      listFont_(CreateListFont(Scale())),
       ListPro(hwnd(), {kMargin, 28, kWidth - 2 * kMargin, kButtonTop - 36}, kListPro),
       BtnClose(hwnd(), L"&Kill Selected", ButtonPlace(0), kBtnClose),
       BtnRefresh(hwnd(), L"&Refresh", ButtonPlace(1), kBtnRefresh),
       FlatButton2(hwnd(), Widen(kSelectAllCaption), ButtonPlace(2), kFlatButton2),
       FlatButton4(hwnd(), L"&Back", ButtonPlace(3), kFlatButton4),
       hints_(hwnd()) {
-    if (listFont_) {
-        SendMessageW(ListPro.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), FALSE);
-        SendMessageW(ListPro.hwnd(), LB_SETITEMHEIGHT, 0, flat::LineHeight(ListPro.hwnd(), listFont_.get()) + kItemPadding);
-    }
+    if (listFont_) SendMessageW(ListPro.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), FALSE);
     StackControls({ListPro.hwnd(), BtnClose.hwnd(), BtnRefresh.hwnd(), FlatButton2.hwnd(), FlatButton4.hwnd(),
                    FlatButton1.hwnd()});
     hints_.Add(FlatButton2.hwnd(), L"[Left Button: Select All ] -->[ Right Button Select None ]");
@@ -55,6 +56,13 @@ TKillFrm::TKillFrm(HINSTANCE instance, engine::TControlDesktop& state, platform:
     BtnRefresh.OnClick = [this] { BtnRefreshClick(); };
     FlatButton2.OnClick = [this] { FlatButton2Click(); };
     FlatButton4.OnClick = [this] { EndModal(kModalCancel); };
+}
+
+void TKillFrm::ScaleChanged() {
+    flat::ScopedFont font = CreateListFont(Scale());
+    if (!font) return;
+    SendMessageW(ListPro.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    listFont_ = std::move(font);
 }
 
 void TKillFrm::Prepare(const image::RgbImage* dialogImage) {

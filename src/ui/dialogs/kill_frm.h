@@ -22,8 +22,10 @@ class TKillFrm final : public SkinnedDialog {
 public:
     enum ControlId : int { kListPro = 100, kBtnClose, kBtnRefresh, kFlatButton2, kFlatButton4 };
 
+    // scale: as SkinnedDialog's.
     TKillFrm(HINSTANCE instance, engine::TControlDesktop& state, platform::WindowManager& windows,
-             platform::Processes& processes, engine::KillerMode mode);
+             platform::Processes& processes, engine::KillerMode mode,
+             std::optional<platform::DisplayScale> scale = std::nullopt);
 
     // Paints the title strip and gives the list the hint of the mode's rows.
     void Prepare(const image::RgbImage* dialogImage);
@@ -31,6 +33,7 @@ public:
 protected:
     // Lists the processes or windows of the mode.
     void FormShow() override;
+    void ScaleChanged() override;
 
 private:
     void BtnCloseClick();

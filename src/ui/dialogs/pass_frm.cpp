@@ -7,33 +7,46 @@ namespace vesk::ui {
 
 namespace {
 
-constexpr int kWidth = 301;   // client pixels
-constexpr int kHeight = 107;  // client pixels
+constexpr int kWidth = 301;   // client area, 96-DPI reference pixels
+constexpr int kHeight = 107;  // client area, 96-DPI reference pixels
 constexpr COLORREF kNavy = RGB(0, 0, 128);
 
 enum ControlId { kLabel = 100, kField, kOk, kCancel, kNextTime };
 
-// 13-pixel text in the dialog font's face.
-flat::ScopedFont CreateLabelFont(HWND dialog) {
+// "Show Next Time" in DejaVu Sans, Wine's stand-in for Tahoma, is wider than
+// its 96-DPI box, and wider still in proportion above 96 DPI, where font
+// heights round up: there the box takes twelve reference pixels from the OK
+// button, whose caption needs few. 96 DPI keeps its pixels.
+flat::Bounds NextTimeBounds(platform::DisplayScale scale) {
+    return scale.IsReference() ? flat::Bounds{6, 77, 98, 16} : flat::Bounds{6, 77, 110, 16};
+}
+flat::Bounds OkBounds(platform::DisplayScale scale) {
+    return scale.IsReference() ? flat::Bounds{105, 73, 82, 24} : flat::Bounds{117, 73, 70, 24};
+}
+
+// Text of a 13-reference-pixel cell in the dialog font's face.
+flat::ScopedFont CreateLabelFont(HWND dialog, platform::DisplayScale scale) {
     LOGFONTW face{};
     const auto dialogFont = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
     if (!dialogFont || !GetObjectW(dialogFont, sizeof face, &face)) return {};
-    face.lfHeight = 13;  // cell height
+    face.lfHeight = flat::PixelsHigh(13, scale);  // cell height
     face.lfWidth = 0;
     return flat::MakeFont(face);
 }
 
 }  // namespace
 
-TPassFrm::TPassFrm(HINSTANCE instance, const image::RgbImage* titleImage)
-    : SkinnedDialog(instance, L"TPassFrm", L"Vesk", kWidth, kHeight),
+TPassFrm::TPassFrm(HINSTANCE instance, const image::RgbImage* titleImage,
+                   std::optional<platform::DisplayScale> scale)
+    : SkinnedDialog(instance, L"TPassFrm", L"Vesk", kWidth, kHeight, scale),
       titleImage_(titleImage),
-      labelFont_(CreateLabelFont(hwnd())),
+      givenScale_(scale),
+      labelFont_(CreateLabelFont(hwnd(), Scale())),
       Label1(hwnd(), L"Password", {6, 31, 291, 70}, kNavy, kLabel),
       FlatEdit1(hwnd(), {104, 33, 176, 22}, kField, ES_PASSWORD),
-      FlatButton2(hwnd(), L"&Ok", {105, 73, 82, 24}, kOk),
+      FlatButton2(hwnd(), L"&Ok", OkBounds(Scale()), kOk),
       FlatButton4(hwnd(), L"&Cancel", {198, 73, 82, 24}, kCancel),
-      CheckNext(hwnd(), L"Show Next Time", {6, 77, 98, 16}, kNextTime) {
+      CheckNext(hwnd(), L"Show Next Time", NextTimeBounds(Scale()), kNextTime) {
     Label1.SetFont(labelFont_.get());
     FlatEdit1.SetPasswordChar(L'*');
     CheckNext.SetVisible(false);
@@ -45,6 +58,14 @@ TPassFrm::TPassFrm(HINSTANCE instance, const image::RgbImage* titleImage)
     FlatButton2.OnClick = [this] { FlatButton2Click(); };
     FlatButton4.OnClick = [this] { EndModal(kModalCancel); };
     CheckNext.OnClick = [this] { model_.setBoxTicked(CheckNext.Checked()); };
+}
+
+void TPassFrm::ScaleChanged() {
+    FlatButton2.SetBounds(OkBounds(Scale()));
+    CheckNext.SetBounds(NextTimeBounds(Scale()));
+    flat::ScopedFont font = CreateLabelFont(hwnd(), Scale());
+    Label1.SetFont(font.get());
+    labelFont_ = std::move(font);
 }
 
 void TPassFrm::Prepare(const image::RgbImage* titleImage, const std::string& message,
@@ -114,7 +135,7 @@ void TPassFrm::FlatButton2Click() {
 
 void TPassFrm::ShowRetryMessage() {
     const image::RgbImage strip = TitlePicture();
-    TPassFrm retry(instance(), nullptr);
+    TPassFrm retry(instance(), nullptr, givenScale_);
     retry.Prepare(&strip, PassModel::kRetryMessage, "", false, false, false);
     retry.ShowModal();
     FlatEdit1.Focus();

@@ -22,7 +22,9 @@ class TPassFrm final : public SkinnedDialog, public engine::Prompt {
 public:
     // titleImage: the skin's dialog image for Ask and ShowWithNextTimeBox;
     // it may still be empty (the skin loads later) or null: a plain strip.
-    TPassFrm(HINSTANCE instance, const image::RgbImage* titleImage);
+    // scale: as SkinnedDialog's.
+    TPassFrm(HINSTANCE instance, const image::RgbImage* titleImage,
+             std::optional<platform::DisplayScale> scale = std::nullopt);
 
     // Paints the strip from titleImage, shows the message, stores the
     // expected password, shows or hides the (emptied) password field and
@@ -42,12 +44,14 @@ public:
 protected:
     bool PreviewKey(const MSG& key) override;
     void FormShow() override;
+    void ScaleChanged() override;
 
 private:
     void FlatButton2Click();
     void ShowRetryMessage();
 
     const image::RgbImage* titleImage_;
+    std::optional<platform::DisplayScale> givenScale_;  // for the retry prompt
     PassModel model_;
     flat::ScopedFont labelFont_;
     flat::TFlatLabel Label1;

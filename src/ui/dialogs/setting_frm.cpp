@@ -30,9 +30,10 @@ void ShowText(flat::FlatControl& control, const std::string& text) {
 
 }  // namespace
 
-TSettingFrm::TSettingFrm(HINSTANCE instance, engine::TControlDesktop& live, platform::Services& system)
-    : SkinnedDialog(instance, L"TSettingFrm", L"Vesk Setting", layout::kWidth, layout::kHeight),
-      prompt_(instance, &titlePicture_),
+TSettingFrm::TSettingFrm(HINSTANCE instance, engine::TControlDesktop& live, platform::Services& system,
+                         std::optional<platform::DisplayScale> scale)
+    : SkinnedDialog(instance, L"TSettingFrm", L"Vesk Setting", layout::kWidth, layout::kHeight, scale),
+      prompt_(instance, &titlePicture_, scale),
       model_(live, system, prompt_),
       Label1(hwnd(), L"Desktop", layout::Label1),
       ComDesktop(hwnd(), layout::ComDesktop, Id(SettingId::ComDesktop), layout::kDesktopDropHeight),

@@ -69,8 +69,10 @@ enum class SettingId : int {
 class TSettingFrm final : public SkinnedDialog {
 public:
     // live.MainWindowHandle: the window whose hotkeys the opener has
-    // unregistered; OK tries the new set on it.
-    TSettingFrm(HINSTANCE instance, engine::TControlDesktop& live, platform::Services& system);
+    // unregistered; OK tries the new set on it. scale: as SkinnedDialog's,
+    // shared with the dialog's prompt.
+    TSettingFrm(HINSTANCE instance, engine::TControlDesktop& live, platform::Services& system,
+                std::optional<platform::DisplayScale> scale = std::nullopt);
 
     // Paints the strip from the picture (null or empty: a plain strip) and
     // fills the desktop hotkey list.

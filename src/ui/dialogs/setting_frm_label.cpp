@@ -21,8 +21,16 @@ HotkeyGroupLabel::HotkeyGroupLabel(HWND parent, const std::wstring& text, const 
     : TFlatLabel(parent, text, bounds, flat::ColorText, id),
       background_(flat::ColorFace),
       brush_(CreateSolidBrush(background_)) {
-    const int width = TextWidth(hwnd(), text);
-    if (width > 0 && width < bounds.width) SetBounds({bounds.x, bounds.y, width, bounds.height});
+    FitToText();
+}
+
+void HotkeyGroupLabel::FitToText() {
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const int width = TextWidth(hwnd(), Text());
+    if (width > 0 && width < client.right) {
+        SetWindowPos(hwnd(), nullptr, 0, 0, width, client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void HotkeyGroupLabel::SetBackground(COLORREF colour) {

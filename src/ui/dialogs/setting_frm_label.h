@@ -17,8 +17,12 @@ public:
 
 protected:
     HBRUSH ControlColor(HDC dc) override;
+    void ScaleChanged() override { FitToText(); }
 
 private:
+    // Narrows the label to its text in its font, as laid out now.
+    void FitToText();
+
     COLORREF background_;
     flat::ScopedBrush brush_;
 };

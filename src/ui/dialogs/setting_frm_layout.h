@@ -1,10 +1,11 @@
 #pragma once
 #include "ui/flat/flat_control.h"
 
-// Where the settings dialog's controls lie, in client pixels of the 364 x 438
-// dialog. The widths leave room for the widest texts of the lists in the
-// fonts that stand in for the system's dialog font (Tahoma, or DejaVu Sans
-// under Wine), about 11 pixels high.
+// Where the settings dialog's controls lie, in 96-DPI reference pixels of the
+// client area of the 364 x 438 dialog. The widths leave room for the widest
+// texts of the lists in the fonts that stand in for the system's dialog font
+// (Tahoma, or DejaVu Sans under Wine), about 11 pixels high, and for those
+// fonts grown with the scale, where they grow a little more than the boxes.
 namespace vesk::ui::setting_layout {
 
 using flat::Bounds;
@@ -27,7 +28,7 @@ inline constexpr Bounds Label2{10, 64, 58, 14};
 inline constexpr Bounds EdtWall{70, 61, 248, 20};
 inline constexpr Bounds FlatButton2{322, 61, 32, 20};
 inline constexpr Bounds FlatGroupBox2{10, 84, 212, 82};
-inline constexpr Bounds LabHot0{16, 102, 80, 14};
+inline constexpr Bounds LabHot0{16, 102, 82, 14};  // as wide as its text, up to the list
 inline constexpr Bounds ComEnterHot{98, 99, 118, 20};
 inline constexpr Bounds LabHot12{16, 124, 80, 14};
 inline constexpr Bounds EdtMove{98, 121, 118, 20};

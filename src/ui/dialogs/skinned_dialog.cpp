@@ -1,8 +1,10 @@
 #include "ui/dialogs/skinned_dialog.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
+#include "ui/flat/dpi.h"
 #include "ui/flat/fonts.h"
 #include "ui/flat/guarded_call.h"
 #include "ui/flat/reflect.h"
@@ -11,23 +13,51 @@ namespace vesk::ui {
 
 namespace {
 
-constexpr int kStripHeight = 20;          // pixels
-constexpr int kCloseWidth = 22;           // pixels
-constexpr int kCloseHeight = 14;          // pixels
-constexpr int kCloseFromRight = 26;       // pixels from the client's right edge
-constexpr int kCloseFromTop = 3;          // pixels
+// 96-DPI reference pixels.
+constexpr int kStripHeight = 20;
+constexpr int kCloseWidth = 22;
+constexpr int kCloseHeight = 14;
+constexpr int kCloseFromRight = 26;  // from the client's right edge
+constexpr int kCloseFromTop = 3;
+
+using platform::DisplayScale;
 
 // The system's message-box font (Tahoma 8 on most systems and on Wine),
-// the nearest thing to the classic "MS Sans Serif" dialogs.
-flat::ScopedFont CreateDialogFont() {
+// the nearest thing to the classic "MS Sans Serif" dialogs. The system
+// gives it at its own scale; the dialog's may be another monitor's.
+flat::ScopedFont CreateDialogFont(DisplayScale scale) {
     NONCLIENTMETRICSW metrics{};
     // Without the Vista field, so that older systems accept the size too.
     metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
     if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
-        if (flat::ScopedFont font = flat::MakeFont(metrics.lfMessageFont)) return font;
+        LOGFONTW face = metrics.lfMessageFont;
+        face.lfHeight = MulDiv(face.lfHeight, scale.Dpi(), flat::SystemScale().Dpi());
+        face.lfWidth = MulDiv(face.lfWidth, scale.Dpi(), flat::SystemScale().Dpi());
+        if (flat::ScopedFont font = flat::MakeFont(face)) return font;
     }
-    return flat::MakeFont(flat::NamedFace(L"Tahoma", -11));
+    return flat::MakeFont(flat::NamedFace(L"Tahoma", flat::PixelsHigh(-11, scale)));
 }
+
+// What SetScale hands every child: flat controls lay themselves out anew,
+// those on the old dialog font get the new one first.
+struct ChildRescale {
+    HFONT oldFont;
+    HFONT newFont;
+    DisplayScale scale;
+};
+
+BOOL CALLBACK RescaleChild(HWND child, LPARAM context) {
+    const auto& rescale = *reinterpret_cast<const ChildRescale*>(context);
+    if (reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)) == rescale.oldFont) {
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(rescale.newFont), FALSE);
+    }
+    SendMessageW(child, flat::DisplayScaleChangedMessage(), static_cast<WPARAM>(rescale.scale.Dpi()), 0);
+    return TRUE;
+}
+
+// `start` moved as little as needed to bring a span of `length` into
+// [low, high); its start wins where it does not fit.
+LONG Within(LONG start, LONG length, LONG low, LONG high) { return std::max(low, std::min(start, high - length)); }
 
 bool IsKeyMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
 
@@ -75,10 +105,13 @@ bool CanTakeFocus(HWND control) {
 }  // namespace
 
 SkinnedDialog::SkinnedDialog(HINSTANCE instance, const wchar_t* className, const std::wstring& title,
-                             int clientWidth, int clientHeight)
+                             int clientWidth, int clientHeight, std::optional<DisplayScale> scale)
     : instance_(instance),
-      font_(CreateDialogFont()),
-      window_(CreateDialogWindow(this, instance, className, title, clientWidth, clientHeight)),
+      scale_(scale.value_or(flat::SystemScale())),
+      followsDisplay_(!scale),
+      reference_{clientWidth, clientHeight},
+      font_(CreateDialogFont(scale_)),
+      window_(CreateDialogWindow(this, instance, className, title, scale_.Px(clientWidth), scale_.Px(clientHeight))),
       FlatPanel1(hwnd(), {0, 0, clientWidth, clientHeight}),
       Image1(hwnd(), {1, 1, clientWidth - 2, kStripHeight}),
       FlatButton1(hwnd(), {clientWidth - kCloseFromRight, kCloseFromTop, kCloseWidth, kCloseHeight},
@@ -126,6 +159,7 @@ LRESULT CALLBACK SkinnedDialog::WindowProc(HWND window, UINT message, WPARAM wPa
         self->closingControls_ += wParam ? 1 : -1;
         return 0;
     }
+    if (message == flat::DisplayScaleQueryMessage()) return self->scale_.Dpi();
     // A derived dialog's controls die before the dialog: its handlers must
     // not see what their destruction sends.
     if (self->closingControls_ > 0) return DefWindowProcW(window, message, wParam, lParam);
@@ -148,6 +182,18 @@ LRESULT SkinnedDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NEXTDLGCTL:
         NextControl(wParam, LOWORD(lParam) != 0);
         return 0;
+    case WM_DPICHANGED: {
+        // Only windows of a per-monitor aware program get it, after a move
+        // to a monitor of another scale; the system's rectangle keeps the
+        // window under the pointer during a drag. A dialog given its scale
+        // keeps it.
+        if (!followsDisplay_) return 0;
+        SetScale(DisplayScale(LOWORD(wParam)));
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
     case WM_CLOSE:
         EndModal(kModalCancel);
         return 0;
@@ -193,6 +239,20 @@ void SkinnedDialog::EndModal(int result) {
     if (showing_) PostMessageW(hwnd(), WM_NULL, 0, 0);  // wakes the loop
 }
 
+void SkinnedDialog::SetScale(DisplayScale scale) {
+    if (scale == scale_ || !hwnd()) return;
+    scale_ = scale;
+    // Where GDI refuses the new font, the controls keep the old one.
+    flat::ScopedFont font = CreateDialogFont(scale_);
+    ChildRescale rescale{font_.get(), font ? font.get() : font_.get(), scale_};
+    EnumChildWindows(hwnd(), RescaleChild, reinterpret_cast<LPARAM>(&rescale));
+    if (font) font_ = std::move(font);  // the old one only now, no control holds it
+    SetWindowPos(hwnd(), nullptr, 0, 0, scale_.Px(reference_.cx), scale_.Px(reference_.cy),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ScaleChanged();
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 void SkinnedDialog::PlaceAt(int left, int top) {
     centred_ = false;
     placed_ = {left, top};
@@ -216,12 +276,34 @@ void SkinnedDialog::SendToBack(HWND control) {
 }
 
 void SkinnedDialog::MoveToShowPlace() {
+    const DisplayScale before = scale_;
+    MoveWithinWorkArea();
+    // Where no WM_DPICHANGED came with the move (a hidden window, older
+    // systems), the monitor's scale is taken here; the new size is placed
+    // again.
+    if (followsDisplay_) SetScale(flat::WindowScale(hwnd()));
+    if (scale_ != before) MoveWithinWorkArea();
+}
+
+void SkinnedDialog::MoveWithinWorkArea() {
     RECT window{};
     GetWindowRect(hwnd(), &window);
+    const LONG width = window.right - window.left;
+    const LONG height = window.bottom - window.top;
     POINT place = placed_;
     if (centred_) {
-        place.x = (GetSystemMetrics(SM_CXSCREEN) - (window.right - window.left)) / 2;
-        place.y = (GetSystemMetrics(SM_CYSCREEN) - (window.bottom - window.top)) / 2;
+        place.x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+        place.y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    }
+    // A place chosen at 100 % may leave a dialog grown with the scale
+    // partly off its monitor, or under the taskbar.
+    const RECT wanted{place.x, place.y, place.x + width, place.y + height};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoW(MonitorFromRect(&wanted, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& work = monitor.rcWork;
+        place.x = Within(place.x, width, work.left, work.right);
+        place.y = Within(place.y, height, work.top, work.bottom);
     }
     SetWindowPos(hwnd(), HWND_TOPMOST, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 }

@@ -2,8 +2,10 @@
 #include "platform/win32/windows_api.h"
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 
+#include "platform/display_scale.h"
 #include "platform/win32/scoped_handles.h"
 #include "image/rgb_image.h"
 #include "ui/flat/flat_panel.h"
@@ -23,8 +25,13 @@ inline constexpr int kModalCancel = 2;
 // strip's right end, and a modal run.
 //
 // A dialog derives from it, creates its controls as children of hwnd() in
-// its constructor (flat controls pick up the dialog font), and is used as
-// Prepare (its own) -> ShowModal -> read the result.
+// its constructor (flat controls pick up the dialog font and scale), and is
+// used as Prepare (its own) -> ShowModal -> read the result.
+//
+// Every size a dialog gives (client size, control bounds, font heights) is
+// in 96-DPI reference pixels; the dialog lays them out at its DisplayScale:
+// the one it was given (tests), or the system's at first and then its
+// monitor's, following WM_DPICHANGED.
 class SkinnedDialog {
 public:
     virtual ~SkinnedDialog();
@@ -44,7 +51,14 @@ public:
     int ModalResult() const { return modalResult_; }
     bool Showing() const { return showing_; }
 
-    // Centred on the screen at every show (the default), or where placed.
+    platform::DisplayScale Scale() const { return scale_; }
+    // Lays the dialog out at another scale: its size (top left kept), every
+    // control, the dialog font and the derived dialog's fonts.
+    void SetScale(platform::DisplayScale scale);
+
+    // Centred on the screen at every show (the default), or where placed
+    // (screen pixels); either way kept inside the work area of its monitor,
+    // its top left first where the dialog is larger.
     void PlaceAt(int left, int top);
     void CentreOnScreen() { centred_ = true; }
 
@@ -57,9 +71,10 @@ public:
 
 protected:
     // className: the window class, named after the dialog (e.g. "TPassFrm").
-    // Sizes in pixels of client area, which is the whole window.
+    // Sizes in 96-DPI reference pixels of client area, which is the whole
+    // window. scale: fixed for the dialog's life; none follows the display.
     SkinnedDialog(HINSTANCE instance, const wchar_t* className, const std::wstring& title,
-                  int clientWidth, int clientHeight);
+                  int clientWidth, int clientHeight, std::optional<platform::DisplayScale> scale = std::nullopt);
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Key messages (WM_KEYDOWN ... WM_SYSCHAR) for the dialog or any of its
@@ -71,10 +86,16 @@ protected:
     virtual void FormShow();
     // The close glyph; ends the dialog with kModalCancel by default.
     virtual void CloseButtonClick();
+    // After SetScale has laid out the controls and given them the new dialog
+    // font: a dialog renews the fonts and sizes it made itself.
+    virtual void ScaleChanged() {}
 
     // Puts the controls on top of the others in this order, which is also
     // the Tab order. The strip and the panel always stay beneath all.
     void StackControls(std::initializer_list<HWND> topToBottom);
+    // To the place PlaceAt or centring chose, inside the monitor's work
+    // area, at the monitor's scale; ShowModal's first step.
+    void MoveToShowPlace();
     void SendToBack(HWND control);
     HINSTANCE instance() const { return instance_; }
 
@@ -83,11 +104,14 @@ private:
     static platform::win32::ScopedWindow CreateDialogWindow(SkinnedDialog* self, HINSTANCE instance,
                                                             const wchar_t* className,
                                                             const std::wstring& title, int width,
-                                                            int height);
-    void MoveToShowPlace();
+                                                            int height);  // display pixels
+    void MoveWithinWorkArea();
     void NextControl(WPARAM which, bool isHandle);
 
     HINSTANCE instance_;
+    platform::DisplayScale scale_;
+    bool followsDisplay_;  // no scale was given: the monitor's is taken
+    SIZE reference_;       // the client size in 96-DPI reference pixels
     flat::ScopedFont font_;  // outlives the window and its controls
     platform::win32::ScopedWindow window_;
 

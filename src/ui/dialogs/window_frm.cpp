@@ -9,8 +9,9 @@ namespace {
 
 using platform::win32::Widen;
 
-constexpr int kWidth = 442;   // client pixels: the 440-pixel strip on the one-pixel frame
-constexpr int kHeight = 410;  // client pixels
+// 96-DPI reference pixels.
+constexpr int kWidth = 442;   // client area: the 440-pixel strip on the one-pixel frame
+constexpr int kHeight = 410;  // client area
 constexpr int kMargin = 8;
 constexpr int kListWidth = kWidth - 2 * kMargin;
 constexpr int kListHeight = 118;
@@ -21,8 +22,8 @@ constexpr const wchar_t* kRowHint = L"Format--> Handle  ClassName   Title";
 }  // namespace
 
 TWindowFrm::TWindowFrm(HINSTANCE instance, engine::TControlDesktop& state, platform::WindowManager& windows,
-                       engine::HiddenWindowJournal& journal)
-    : SkinnedDialog(instance, L"TWindowFrm", L"Vesk", kWidth, kHeight),
+                       engine::HiddenWindowJournal& journal, std::optional<platform::DisplayScale> scale)
+    : SkinnedDialog(instance, L"TWindowFrm", L"Vesk", kWidth, kHeight, scale),
       model_(state, windows, journal),
       LabStatus(hwnd(), L"Current", {kMargin, 31, 48, 16}),
       EdtCurrent(hwnd(), {58, 28, 110, 21}, kEdtCurrent, ES_READONLY),

@@ -36,8 +36,9 @@ public:
         kFlatButton5,  // Cancel
     };
 
+    // scale: as SkinnedDialog's.
     TWindowFrm(HINSTANCE instance, engine::TControlDesktop& state, platform::WindowManager& windows,
-               engine::HiddenWindowJournal& journal);
+               engine::HiddenWindowJournal& journal, std::optional<platform::DisplayScale> scale = std::nullopt);
 
     // Paints the title strip, lists the current desktop's windows and the
     // other desktops, and takes the snapshot that Cancel restores.

@@ -1,6 +1,7 @@
 #include "ui/flat/dpi.h"
 
 #include "ui/flat/gdi.h"
+#include "ui/flat/reflect.h"
 
 namespace vesk::ui::flat {
 namespace {
@@ -39,6 +40,11 @@ Bounds Scaled(const Bounds& reference, DisplayScale scale) {
     const int left = scale.Px(reference.x);
     const int top = scale.Px(reference.y);
     return {left, top, scale.Px(reference.x + reference.width) - left, scale.Px(reference.y + reference.height) - top};
+}
+
+DisplayScale LayoutScale(HWND window) {
+    const auto dpi = static_cast<int>(SendMessageW(window, DisplayScaleQueryMessage(), 0, 0));
+    return dpi > 0 ? DisplayScale(dpi) : DisplayScale();
 }
 
 }  // namespace vesk::ui::flat

@@ -19,4 +19,8 @@ DisplayScale SystemScale();
 // Reference (96 DPI) bounds on the display.
 Bounds Scaled(const Bounds& reference, DisplayScale scale);
 
+// The scale a window lays its flat controls out at: its answer to
+// DisplayScaleQueryMessage, or 96 DPI from a window that does not answer.
+DisplayScale LayoutScale(HWND window);
+
 }  // namespace vesk::ui::flat

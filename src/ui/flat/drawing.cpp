@@ -42,33 +42,37 @@ void FillSolid(HDC dc, const RECT& area, COLORREF color) {
     SetBkColor(dc, previous);
 }
 
-void FrameSolid(HDC dc, const RECT& area, COLORREF color) {
+void FrameSolid(HDC dc, const RECT& area, COLORREF color, int thickness) {
     const auto [l, t, r, b] = area;
     if (r <= l || b <= t) return;
-    FillSolid(dc, {l, t, r, t + 1}, color);
-    FillSolid(dc, {l, b - 1, r, b}, color);
-    FillSolid(dc, {l, t, l + 1, b}, color);
-    FillSolid(dc, {r - 1, t, r, b}, color);
+    const int w = thickness < 1 ? 1 : thickness;
+    FillSolid(dc, {l, t, r, t + w}, color);
+    FillSolid(dc, {l, b - w, r, b}, color);
+    FillSolid(dc, {l, t, l + w, b}, color);
+    FillSolid(dc, {r - w, t, r, b}, color);
 }
 
-void DrawGlyph(HDC dc, const RECT& box, Glyph glyph, COLORREF color) {
+void DrawGlyph(HDC dc, const RECT& box, Glyph glyph, COLORREF color, platform::DisplayScale scale) {
     const PixelGlyph* pixels = PixelsOf(glyph);
     if (!pixels) return;
-    const int left = box.left + (box.right - box.left - pixels->width) / 2;
-    const int top = box.top + (box.bottom - box.top - pixels->height) / 2;
+    // Each glyph pixel's edges are scaled, so that the strokes stay even.
+    const int left = box.left + (box.right - box.left - scale.Px(pixels->width)) / 2;
+    const int top = box.top + (box.bottom - box.top - scale.Px(pixels->height)) / 2;
     for (int y = 0; y < pixels->height; ++y) {
         for (int x = 0; x < pixels->width; ++x) {
             if (pixels->rows[y][x] == '#') {
-                FillSolid(dc, {left + x, top + y, left + x + 1, top + y + 1}, color);
+                FillSolid(dc, {left + scale.Px(x), top + scale.Px(y), left + scale.Px(x + 1), top + scale.Px(y + 1)},
+                          color);
             }
         }
     }
 }
 
-void DrawCheckSquare(HDC dc, const RECT& square, bool checked, COLORREF fill, COLORREF tick) {
+void DrawCheckSquare(HDC dc, const RECT& square, bool checked, COLORREF fill, COLORREF tick,
+                     platform::DisplayScale scale) {
     FillSolid(dc, square, fill);
-    FrameSolid(dc, square, ColorBorder);
-    if (checked) DrawGlyph(dc, square, Glyph::Check, tick);
+    FrameSolid(dc, square, ColorBorder, BorderWidth(scale));
+    if (checked) DrawGlyph(dc, square, Glyph::Check, tick, scale);
 }
 
 namespace {

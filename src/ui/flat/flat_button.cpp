@@ -38,18 +38,18 @@ void TFlatButton::DrawItem(const DRAWITEMSTRUCT& item) {
     RECT area = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     FillSolid(dc, area, pressed ? ColorDown : Hovered() ? ColorFocused : ColorFace);
-    FrameSolid(dc, area, ColorBorder);
+    FrameSolid(dc, area, ColorBorder, BorderWidth(Scale()));
 
     // Mnemonics stay underlined even where the system hides them until Alt
     // is pressed: the dialogs are small and keyboard-driven.
     const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
     RECT text = area;
-    if (pressed) OffsetRect(&text, 1, 1);
+    if (pressed) OffsetRect(&text, Scale().Px(1), Scale().Px(1));
     const bool enabled = (item.itemState & ODS_DISABLED) == 0;
     DrawCaption(dc, Font(), Text(), text, format, enabled ? ColorText : ColorDisabledText);
 
     if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
-        InflateRect(&area, -3, -3);
+        InflateRect(&area, -Scale().Px(3), -Scale().Px(3));
         SetTextColor(dc, ColorText);
         SetBkColor(dc, ColorFace);
         DrawFocusRect(dc, &area);

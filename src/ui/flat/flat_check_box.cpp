@@ -8,9 +8,11 @@
 namespace vesk::ui::flat {
 
 namespace {
-constexpr int kSquare = 11;  // pixels
-constexpr int kGap = 4;      // pixels between square and caption
+constexpr int kSquare = 11;  // 96-DPI reference pixels
+constexpr int kGap = 4;      // 96-DPI reference pixels between square and caption
 }  // namespace
+
+int TFlatCheckBox::CaptionLeft(platform::DisplayScale scale) { return scale.Px(kSquare + kGap); }
 
 TFlatCheckBox::TFlatCheckBox(HWND parent, const std::wstring& caption, const Bounds& bounds, int id)
     : FlatControl(parent, L"BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0, bounds, id,
@@ -40,15 +42,16 @@ void TFlatCheckBox::DrawItem(const DRAWITEMSTRUCT& item) {
     const RECT area = item.rcItem;
     FillSolid(dc, area, ColorFace);
 
-    const int top = area.top + (area.bottom - area.top - kSquare) / 2;
-    const RECT square{area.left, top, area.left + kSquare, top + kSquare};
+    const int side = Scale().Px(kSquare);
+    const int top = area.top + (area.bottom - area.top - side) / 2;
+    const RECT square{area.left, top, area.left + side, top + side};
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     const bool enabled = (item.itemState & ODS_DISABLED) == 0;
     DrawCheckSquare(dc, square, checked_, pressed ? ColorDown : Hovered() ? ColorFocused : ColorFace,
-                    enabled ? ColorText : ColorDisabledText);
+                    enabled ? ColorText : ColorDisabledText, Scale());
 
     const std::wstring caption = Text();
-    RECT text{square.right + kGap, area.top, area.right, area.bottom};
+    RECT text{area.left + CaptionLeft(Scale()), area.top, area.right, area.bottom};
     DrawCaption(dc, Font(), caption, text, DT_LEFT | DT_VCENTER | DT_SINGLELINE,
                 enabled ? ColorText : ColorDisabledText);
 

@@ -13,6 +13,10 @@ class TFlatCheckBox : public FlatControl {
 public:
     TFlatCheckBox(HWND parent, const std::wstring& caption, const Bounds& bounds, int id = 0);
 
+    // Display pixels from the control's left edge to its caption: the
+    // square and the gap after it.
+    static int CaptionLeft(platform::DisplayScale scale);
+
     bool Checked() const { return checked_; }
     void SetChecked(bool checked);
 

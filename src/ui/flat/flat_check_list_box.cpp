@@ -6,8 +6,8 @@
 namespace vesk::ui::flat {
 
 namespace {
-constexpr int kSquare = 11;  // pixels
-constexpr int kMargin = 2;   // pixels left of the square
+constexpr int kSquare = 11;  // 96-DPI reference pixels
+constexpr int kMargin = 2;   // 96-DPI reference pixels left of the square
 }  // namespace
 
 TFlatCheckListBox::TFlatCheckListBox(HWND parent, const Bounds& bounds, int id)
@@ -46,7 +46,7 @@ void TFlatCheckListBox::Toggle(int index) {
     if (OnClickCheck) OnClickCheck(index);
 }
 
-bool TFlatCheckListBox::OnSquare(POINT point) const { return point.x < kMargin + kSquare + 2; }
+bool TFlatCheckListBox::OnSquare(POINT point) const { return point.x < Scale().Px(kMargin + kSquare + 2); }
 
 LRESULT TFlatCheckListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -73,10 +73,13 @@ LRESULT TFlatCheckListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
 }
 
 int TFlatCheckListBox::DrawItemLead(HDC dc, const RECT& area, int index) {
-    const int top = area.top + (area.bottom - area.top - kSquare) / 2;
-    const RECT square{area.left + kMargin, top, area.left + kMargin + kSquare, top + kSquare};
-    DrawCheckSquare(dc, square, Checked(index), ColorFace, IsWindowEnabled(hwnd()) ? ColorText : ColorDisabledText);
-    return kMargin + kSquare;
+    const int side = Scale().Px(kSquare);
+    const int left = area.left + Scale().Px(kMargin);
+    const int top = area.top + (area.bottom - area.top - side) / 2;
+    const RECT square{left, top, left + side, top + side};
+    DrawCheckSquare(dc, square, Checked(index), ColorFace, IsWindowEnabled(hwnd()) ? ColorText : ColorDisabledText,
+                    Scale());
+    return Scale().Px(kMargin + kSquare);
 }
 
 }  // namespace vesk::ui::flat

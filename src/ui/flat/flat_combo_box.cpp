@@ -1,6 +1,7 @@
 #include "ui/flat/flat_combo_box.h"
 
 #include "ui/flat/colors.h"
+#include "ui/flat/dpi.h"
 #include "ui/flat/drawing.h"
 #include "ui/flat/frame.h"
 #include "ui/flat/gdi.h"
@@ -8,8 +9,8 @@
 namespace vesk::ui::flat {
 
 namespace {
-constexpr int kItemPadding = 3;  // pixels added to the font's line
-constexpr int kTextIndent = 3;   // pixels
+constexpr int kItemPadding = 3;  // 96-DPI reference pixels added to the font's line
+constexpr int kTextIndent = 3;   // 96-DPI reference pixels
 }  // namespace
 
 TFlatComboBox::TFlatComboBox(HWND parent, const Bounds& bounds, int id, int dropHeight)
@@ -17,16 +18,24 @@ TFlatComboBox::TFlatComboBox(HWND parent, const Bounds& bounds, int id, int drop
                   WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED |
                       CBS_HASSTRINGS,
                   0, {bounds.x, bounds.y, bounds.width, bounds.height + dropHeight}, id,
-                  L"TFlatComboBox") {
-    SendMessageW(hwnd(), CB_SETITEMHEIGHT, 0, LineHeight(hwnd(), Font()) + kItemPadding);
+                  L"TFlatComboBox"),
+      closed_(bounds) {
+    FitHeights();
+}
+
+void TFlatComboBox::FitHeights() {
+    SendMessageW(hwnd(), CB_SETITEMHEIGHT, 0, LineHeight(hwnd(), Font()) + Scale().Px(kItemPadding));
     // The closed height follows the selection field's height; aim it at the
     // requested height in two steps, as the frame the system adds varies.
-    SendMessageW(hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), bounds.height - 6);
+    const int height = Scaled(closed_, Scale()).height;
+    SendMessageW(hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - 6);
     RECT closed{};
     GetWindowRect(hwnd(), &closed);
-    const int error = bounds.height - (closed.bottom - closed.top);
-    if (error != 0) SendMessageW(hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), bounds.height - 6 + error);
+    const int error = height - (closed.bottom - closed.top);
+    if (error != 0) SendMessageW(hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - 6 + error);
 }
+
+void TFlatComboBox::ScaleChanged() { FitHeights(); }
 
 int TFlatComboBox::Add(const std::wstring& text, LPARAM data) {
     const auto index = static_cast<int>(SendMessageW(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
@@ -62,6 +71,11 @@ LRESULT TFlatComboBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_ERASEBKGND:
         return 1;
+    case WM_SETFONT: {
+        const LRESULT result = FlatControl::HandleMessage(message, wParam, lParam);
+        FitHeights();
+        return result;
+    }
     default:
         break;
     }
@@ -80,16 +94,17 @@ void TFlatComboBox::Paint() {
     RECT client{};
     GetClientRect(hwnd(), &client);
 
+    const int border = BorderWidth(Scale());
     FillSolid(dc, client, ColorFace);
-    FrameSolid(dc, client, ColorBorder);
+    FrameSolid(dc, client, ColorBorder, border);
 
     RECT button = info.rcButton;
-    button.top = client.top + 1;
-    button.bottom = client.bottom - 1;
-    button.right = client.right - 1;
+    button.top = client.top + border;
+    button.bottom = client.bottom - border;
+    button.right = client.right - border;
     FillSolid(dc, button, Dropped() ? ColorDown : Hovered() ? ColorFocused : ColorFace);
-    FillSolid(dc, {button.left - 1, button.top, button.left, button.bottom}, ColorBorder);
-    DrawGlyph(dc, button, Glyph::ArrowDown, Enabled() ? ColorText : ColorDisabledText);
+    FillSolid(dc, {button.left - border, button.top, button.left, button.bottom}, ColorBorder);
+    DrawGlyph(dc, button, Glyph::ArrowDown, Enabled() ? ColorText : ColorDisabledText, Scale());
 
     DRAWITEMSTRUCT field{};
     field.CtlType = ODT_COMBOBOX;
@@ -102,7 +117,7 @@ void TFlatComboBox::Paint() {
     field.hwndItem = hwnd();
     field.hDC = dc;
     field.rcItem = info.rcItem;
-    field.rcItem.right = button.left - 2;
+    field.rcItem.right = button.left - 2 * border;
     if (static_cast<int>(field.itemID) >= 0) field.itemData = static_cast<ULONG_PTR>(Data(ItemIndex()));
     DrawItem(field);
 }
@@ -114,7 +129,7 @@ void TFlatComboBox::DrawItem(const DRAWITEMSTRUCT& item) {
     FillSolid(dc, area, chosen ? ColorDown : ColorFace);
     if (static_cast<int>(item.itemID) >= 0) {
         RECT text = area;
-        text.left += kTextIndent;
+        text.left += Scale().Px(kTextIndent);
         const bool enabled = (item.itemState & ODS_DISABLED) == 0;
         DrawCaption(dc, Font(), Item(static_cast<int>(item.itemID)), text,
                     DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS,

@@ -11,7 +11,8 @@ namespace vesk::ui::flat {
 // choose, F4 or Alt+Down opens the list.
 class TFlatComboBox : public FlatControl {
 public:
-    // bounds.height: the closed box; dropHeight: the open list, in pixels.
+    // bounds.height: the closed box; dropHeight: the open list; 96-DPI
+    // reference pixels.
     TFlatComboBox(HWND parent, const Bounds& bounds, int id = 0, int dropHeight = 150);
 
     int Add(const std::wstring& text, LPARAM data = 0);
@@ -30,10 +31,15 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void DrawItem(const DRAWITEMSTRUCT& item) override;
     void Notified(UINT code) override;
+    void ScaleChanged() override;
 
 private:
     void Paint();
     bool Dropped() const;
+    // Item and field heights for the font and the scale.
+    void FitHeights();
+
+    Bounds closed_;  // 96-DPI reference pixels
 };
 
 }  // namespace vesk::ui::flat

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/late_calls.h"
+#include "ui/flat/dpi.h"
 #include "ui/flat/guarded_call.h"
 #include "ui/flat/hover_tracker.h"
 #include "ui/flat/reflect.h"
@@ -16,9 +17,10 @@ constexpr UINT_PTR kSubclassId = 1;
 FlatControl::FlatControl(HWND parent, const wchar_t* className, const std::wstring& text,
                          DWORD style, DWORD exStyle, const Bounds& bounds, int id,
                          const wchar_t* hoverKind)
-    : hoverKind_(hoverKind) {
+    : reference_(bounds), scale_(LayoutScale(parent)), hoverKind_(hoverKind) {
+    const Bounds scaled = Scaled(bounds, scale_);
     window_ = CreateWindowExW(exStyle, className, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS | style,
-                              bounds.x, bounds.y, bounds.width, bounds.height, parent,
+                              scaled.x, scaled.y, scaled.width, scaled.height, parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                               GetModuleHandleW(nullptr), nullptr);
     if (!window_) return;
@@ -39,8 +41,9 @@ FlatControl::~FlatControl() {
 }
 
 void FlatControl::SetBounds(const Bounds& bounds) {
-    SetWindowPos(window_, nullptr, bounds.x, bounds.y, bounds.width, bounds.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    reference_ = bounds;
+    const Bounds scaled = Scaled(bounds, scale_);
+    SetWindowPos(window_, nullptr, scaled.x, scaled.y, scaled.width, scaled.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FlatControl::SetVisible(bool visible) { ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE); }
@@ -98,6 +101,13 @@ LRESULT FlatControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Notified(HIWORD(wParam));
         return 0;
     default:
+        if (message == DisplayScaleChangedMessage()) {
+            scale_ = DisplayScale(static_cast<int>(wParam));
+            SetBounds(reference_);
+            ScaleChanged();
+            InvalidateRect(window_, nullptr, TRUE);
+            return 0;
+        }
         break;
     }
     return Default(message, wParam, lParam);

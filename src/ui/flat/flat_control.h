@@ -3,9 +3,13 @@
 
 #include <string>
 
+#include "platform/display_scale.h"
+
 namespace vesk::ui::flat {
 
-// Place and size in the parent's client pixels.
+// Place and size in the parent's client area, in 96-DPI reference pixels
+// where a flat control takes them (the control scales them to its parent's
+// DisplayScale), in display pixels once scaled (dpi.h: Scaled).
 struct Bounds {
     int x = 0;
     int y = 0;
@@ -17,7 +21,9 @@ struct Bounds {
 // standard control or a window of its own class), takes its parent's font
 // (WM_GETFONT) at creation, follows the pointer through its kind's hover
 // timer and receives what its parent reflects (reflect.h). The parent must
-// call ReflectToFlatControl in its window procedure.
+// call ReflectToFlatControl in its window procedure. It is laid out and
+// drawn at the scale its parent answers DisplayScaleQueryMessage with, and
+// again at each DisplayScaleChangedMessage.
 class FlatControl {
 public:
     virtual ~FlatControl();
@@ -27,7 +33,9 @@ public:
     HWND hwnd() const { return window_; }
     int id() const { return GetDlgCtrlID(window_); }
 
+    // bounds: 96-DPI reference pixels.
     void SetBounds(const Bounds& bounds);
+    platform::DisplayScale Scale() const { return scale_; }
     void SetVisible(bool visible);
     bool Visible() const;
     void SetEnabled(bool enabled);
@@ -59,6 +67,9 @@ protected:
     virtual void HoverChanged();
 
     HFONT Font() const { return font_; }
+    // After a new scale, once the window has its new bounds: measures the
+    // control keeps in display pixels (bitmaps, item heights) are renewed.
+    virtual void ScaleChanged() {}
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -67,6 +78,8 @@ private:
 
     HWND window_ = nullptr;
     HFONT font_ = nullptr;  // the parent's; not owned
+    Bounds reference_;      // 96-DPI reference pixels of the parent's client area
+    platform::DisplayScale scale_;
     const wchar_t* hoverKind_;
     bool hovered_ = false;
 };

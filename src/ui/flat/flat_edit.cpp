@@ -3,12 +3,13 @@
 #include <algorithm>
 
 #include "ui/flat/colors.h"
+#include "ui/flat/drawing.h"
 #include "ui/flat/frame.h"
 
 namespace vesk::ui::flat {
 
 namespace {
-constexpr int kTextMargin = 3;  // pixels between border and text
+constexpr int kTextMargin = 3;  // 96-DPI reference pixels between border and text
 }
 
 TFlatEdit::TFlatEdit(HWND parent, const Bounds& bounds, int id, DWORD editStyle)
@@ -34,7 +35,9 @@ void TFlatEdit::SelectAll() { SendMessageW(hwnd(), EM_SETSEL, 0, -1); }
 void TFlatEdit::UpdateFrame() {
     lineHeight_ = LineHeight(hwnd(), Font());
     // A new font resets the margins.
-    SendMessageW(hwnd(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(kTextMargin - 1, 1));
+    const int border = BorderWidth(Scale());
+    SendMessageW(hwnd(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                 MAKELPARAM(Scale().Px(kTextMargin) - border, border));
     SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
@@ -59,7 +62,7 @@ LRESULT TFlatEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // and below the text becomes frame too, so the text sits centred.
         const LRESULT result = Default(message, wParam, lParam);
         auto& client = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0];
-        InflateRect(&client, -1, -1);
+        InflateRect(&client, -BorderWidth(Scale()), -BorderWidth(Scale()));
         const int spare = std::max(0, static_cast<int>(client.bottom - client.top) - lineHeight_);
         client.top += spare / 2;
         client.bottom -= spare - spare / 2;
@@ -74,7 +77,7 @@ LRESULT TFlatEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_NCPAINT:
         Default(message, wParam, lParam);
-        PaintFlatFrame(hwnd(), Lit() ? ColorFocused : ColorFace);
+        PaintFlatFrame(hwnd(), Lit() ? ColorFocused : ColorFace, BorderWidth(Scale()));
         return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {

@@ -28,8 +28,9 @@ protected:
     HBRUSH ControlColor(HDC dc) override;
     void Notified(UINT code) override;
     void HoverChanged() override;
+    void ScaleChanged() override { UpdateFrame(); }
 
-    // Pixels reserved at the right of the client area (a spin edit's arrows).
+    // Display pixels reserved at the right of the client area (a spin edit's arrows).
     virtual int RightReserve() const { return 0; }
     // Redraws frame and text after a change of look.
     void Repaint();
@@ -38,7 +39,7 @@ protected:
     bool Lit() const { return Hovered() || Focused(); }
 
 private:
-    int lineHeight_ = 0;  // pixels
+    int lineHeight_ = 0;  // display pixels
     ScopedBrush faceBrush_;
     ScopedBrush litBrush_;
 };

@@ -3,12 +3,13 @@
 #include "ui/flat/colors.h"
 #include "ui/flat/drawing.h"
 #include "ui/flat/frame.h"
+#include "ui/flat/gdi.h"
 
 namespace vesk::ui::flat {
 
 namespace {
-constexpr int kItemPadding = 3;  // pixels added to the font's line
-constexpr int kTextIndent = 3;   // pixels
+constexpr int kItemPadding = 3;  // 96-DPI reference pixels added to the font's line
+constexpr int kTextIndent = 3;   // 96-DPI reference pixels
 }  // namespace
 
 TFlatListBox::TFlatListBox(HWND parent, const Bounds& bounds, int id)
@@ -20,7 +21,17 @@ TFlatListBox::TFlatListBox(HWND parent, const Bounds& bounds, int id, const wcha
                       LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
                   0, bounds, id, hoverKind),
       faceBrush_(CreateSolidBrush(ColorFace)) {
-    SendMessageW(hwnd(), LB_SETITEMHEIGHT, 0, LineHeight(hwnd(), Font()) + kItemPadding);
+    ScaleChanged();
+}
+
+void TFlatListBox::FitItemHeight() {
+    SendMessageW(hwnd(), LB_SETITEMHEIGHT, 0, LineHeight(hwnd(), Font()) + Scale().Px(kItemPadding));
+}
+
+void TFlatListBox::ScaleChanged() {
+    FitItemHeight();
+    SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 int TFlatListBox::Add(const std::wstring& text, LPARAM data) {
@@ -81,10 +92,23 @@ void TFlatListBox::HoverChanged() {
 
 LRESULT TFlatListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_NCCALCSIZE: {
+        // WS_BORDER gives one pixel; a thicker flat border takes the rest
+        // from the client area.
+        const LRESULT result = Default(message, wParam, lParam);
+        const int extra = BorderWidth(Scale()) - 1;
+        if (extra > 0) InflateRect(&reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0], -extra, -extra);
+        return result;
+    }
     case WM_NCPAINT:
         Default(message, wParam, lParam);
-        PaintFlatFrame(hwnd(), CLR_INVALID);
+        PaintFlatFrame(hwnd(), CLR_INVALID, BorderWidth(Scale()));
         return 0;
+    case WM_SETFONT: {
+        const LRESULT result = FlatControl::HandleMessage(message, wParam, lParam);
+        FitItemHeight();
+        return result;
+    }
     case WM_MOUSEMOVE:
         SetHotItem(ItemAt({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}));
         break;
@@ -107,7 +131,7 @@ void TFlatListBox::DrawItem(const DRAWITEMSTRUCT& item) {
     FillSolid(dc, area, chosen ? ColorDown : index == hotItem_ ? ColorFocused : ColorFace);
 
     RECT text = area;
-    text.left += DrawItemLead(dc, area, index) + kTextIndent;
+    text.left += DrawItemLead(dc, area, index) + Scale().Px(kTextIndent);
     const bool enabled = (item.itemState & ODS_DISABLED) == 0;
     DrawCaption(dc, Font(), Item(index), text,
                 DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS,

@@ -37,8 +37,9 @@ protected:
     HBRUSH ControlColor(HDC dc) override;
     void Notified(UINT code) override;
     void HoverChanged() override;
+    void ScaleChanged() override;
 
-    // Drawn at the left of an item's text; returns the pixels it took.
+    // Drawn at the left of an item's text; returns the display pixels it took.
     virtual int DrawItemLead(HDC, const RECT&, int /*index*/) { return 0; }
     // The item at a client point, or -1.
     int ItemAt(POINT point) const;
@@ -46,6 +47,8 @@ protected:
 
 private:
     void SetHotItem(int index);
+    // Item height for the font and the scale.
+    void FitItemHeight();
 
     int hotItem_ = -1;  // under the mouse
     ScopedBrush faceBrush_;

@@ -10,7 +10,7 @@ namespace {
 
 constexpr const wchar_t* kPanelClass = L"TFlatPanel";
 constexpr const wchar_t* kGroupClass = L"TFlatGroupBox";
-constexpr int kCaptionIndent = 8;  // pixels from the left edge to the caption
+constexpr int kCaptionIndent = 8;  // 96-DPI reference pixels from the left edge to the caption
 
 const wchar_t* Registered(const wchar_t* className) {
     RegisterPlainClass(className);
@@ -49,7 +49,7 @@ LRESULT TFlatPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         RECT area{};
         GetClientRect(hwnd(), &area);
         FillSolid(paint.get(), area, fill_);
-        FrameSolid(paint.get(), area, ColorBorder);
+        FrameSolid(paint.get(), area, ColorBorder, BorderWidth(Scale()));
         return 0;
     }
     return FlatControl::HandleMessage(message, wParam, lParam);
@@ -77,10 +77,11 @@ LRESULT TFlatGroupBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         FillSolid(dc, area, ColorFace);
         RECT frame = area;
         frame.top += text.cy / 2;
-        FrameSolid(dc, frame, border_);
+        FrameSolid(dc, frame, border_, BorderWidth(Scale()));
         if (!caption.empty()) {
-            const RECT label{area.left + kCaptionIndent - 2, area.top,
-                             area.left + kCaptionIndent + text.cx + 2, area.top + text.cy};
+            const int indent = Scale().Px(kCaptionIndent);
+            const int pad = Scale().Px(2);
+            const RECT label{area.left + indent - pad, area.top, area.left + indent + text.cx + pad, area.top + text.cy};
             FillSolid(dc, label, ColorFace);
             DrawCaption(dc, Font(), caption, label, DT_CENTER | DT_SINGLELINE,
                         Enabled() ? ColorText : ColorDisabledText);

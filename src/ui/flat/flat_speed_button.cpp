@@ -81,12 +81,12 @@ void TFlatSpeedButton::Paint() {
     RECT area{};
     GetClientRect(hwnd(), &area);
     FillSolid(dc, area, pressedLook_ ? ColorDown : Hovered() ? ColorFocused : ColorFace);
-    FrameSolid(dc, area, ColorBorder);
-    if (pressedLook_) OffsetRect(&area, 1, 1);
+    FrameSolid(dc, area, ColorBorder, BorderWidth(Scale()));
+    if (pressedLook_) OffsetRect(&area, Scale().Px(1), Scale().Px(1));
     const COLORREF ink = Enabled() ? ColorText : ColorDisabledText;
     const std::wstring caption = Text();
     if (caption.empty()) {
-        DrawGlyph(dc, area, glyph_, ink);
+        DrawGlyph(dc, area, glyph_, ink, Scale());
     } else {
         DrawCaption(dc, Font(), caption, area, DT_CENTER | DT_VCENTER | DT_SINGLELINE, ink);
     }

@@ -11,7 +11,7 @@
 namespace vesk::ui::flat {
 
 namespace {
-constexpr int kArrowsWidth = 15;        // pixels
+constexpr int kArrowsWidth = 15;        // 96-DPI reference pixels
 constexpr UINT_PTR kRepeatTimer = 0x5650;  // clear of the EDIT's own timers
 constexpr UINT kFirstRepeatMs = 400;
 constexpr UINT kRepeatMs = 60;
@@ -26,7 +26,7 @@ TFlatSpinEditInteger::TFlatSpinEditInteger(HWND parent, const Bounds& bounds, in
     SetValue(value);
 }
 
-int TFlatSpinEditInteger::RightReserve() const { return kArrowsWidth; }
+int TFlatSpinEditInteger::RightReserve() const { return Scale().Px(kArrowsWidth); }
 
 int TFlatSpinEditInteger::Value() const {
     const std::wstring text = Text();
@@ -57,7 +57,8 @@ RECT TFlatSpinEditInteger::ArrowsInWindow() const {
     GetWindowRect(hwnd(), &window);
     const int width = window.right - window.left;
     const int height = window.bottom - window.top;
-    return {width - 1 - kArrowsWidth, 1, width - 1, height - 1};
+    const int border = BorderWidth(Scale());
+    return {width - border - RightReserve(), border, width - border, height - border};
 }
 
 TFlatSpinEditInteger::Arrow TFlatSpinEditInteger::ArrowAt(POINT client) const {
@@ -82,18 +83,19 @@ void TFlatSpinEditInteger::StopSpinning() {
 
 void TFlatSpinEditInteger::PaintArrows() {
     const RECT arrows = ArrowsInWindow();
+    const int border = BorderWidth(Scale());
     const int middle = (arrows.top + arrows.bottom) / 2;
-    const RECT up{arrows.left + 1, arrows.top, arrows.right, middle};
-    const RECT down{arrows.left + 1, middle + 1, arrows.right, arrows.bottom};
+    const RECT up{arrows.left + border, arrows.top, arrows.right, middle};
+    const RECT down{arrows.left + border, middle + border, arrows.right, arrows.bottom};
     const COLORREF rest = Lit() ? ColorFocused : ColorFace;
     const COLORREF ink = Enabled() ? ColorText : ColorDisabledText;
     WindowDc dc(hwnd(), WindowDc::Area::Window);
-    FillSolid(dc.get(), {arrows.left, arrows.top, arrows.left + 1, arrows.bottom}, ColorBorder);
-    FillSolid(dc.get(), {arrows.left, middle, arrows.right, middle + 1}, ColorBorder);
+    FillSolid(dc.get(), {arrows.left, arrows.top, arrows.left + border, arrows.bottom}, ColorBorder);
+    FillSolid(dc.get(), {arrows.left, middle, arrows.right, middle + border}, ColorBorder);
     FillSolid(dc.get(), up, held_ == Arrow::Up ? ColorDown : rest);
     FillSolid(dc.get(), down, held_ == Arrow::Down ? ColorDown : rest);
-    DrawGlyph(dc.get(), up, Glyph::ArrowUp, ink);
-    DrawGlyph(dc.get(), down, Glyph::ArrowDown, ink);
+    DrawGlyph(dc.get(), up, Glyph::ArrowUp, ink, Scale());
+    DrawGlyph(dc.get(), down, Glyph::ArrowDown, ink, Scale());
 }
 
 LRESULT TFlatSpinEditInteger::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

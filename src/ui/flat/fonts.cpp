@@ -1,5 +1,7 @@
 #include "ui/flat/fonts.h"
 
+#include "ui/flat/dpi.h"
+
 namespace vesk::ui::flat {
 
 LOGFONTW NamedFace(const wchar_t* name, LONG height, BYTE pitchAndFamily) {
@@ -12,10 +14,11 @@ LOGFONTW NamedFace(const wchar_t* name, LONG height, BYTE pitchAndFamily) {
     return face;
 }
 
-LONG PointsHigh(int points) {
-    const WindowDc screen(nullptr, WindowDc::Area::Client);
-    return -MulDiv(points, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
-}
+LONG PointsHigh(int points, platform::DisplayScale scale) { return -MulDiv(points, scale.Dpi(), 72); }
+
+LONG PointsHigh(int points) { return PointsHigh(points, SystemScale()); }
+
+LONG PixelsHigh(LONG referenceHeight, platform::DisplayScale scale) { return scale.Px(referenceHeight); }
 
 ScopedFont MakeFont(const LOGFONTW& face) { return ScopedFont(CreateFontIndirectW(&face)); }
 

@@ -6,7 +6,7 @@
 
 namespace vesk::ui::flat {
 
-void PaintFlatFrame(HWND control, COLORREF padding) {
+void PaintFlatFrame(HWND control, COLORREF padding, int thickness) {
     RECT window{};
     GetWindowRect(control, &window);
     const RECT whole{0, 0, window.right - window.left, window.bottom - window.top};
@@ -22,7 +22,7 @@ void PaintFlatFrame(HWND control, COLORREF padding) {
         FillSolid(dc.get(), whole, padding);
         RestoreDC(dc.get(), saved);
     }
-    FrameSolid(dc.get(), whole, ColorBorder);
+    FrameSolid(dc.get(), whole, ColorBorder, thickness);
 }
 
 int LineHeight(HWND control, HFONT font) {

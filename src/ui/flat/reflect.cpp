@@ -31,4 +31,8 @@ bool ReflectToFlatControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
 
 UINT FlatControlClosingMessage() { return RegisterWindowMessageW(L"VeskFlatControlClosing"); }
 
+UINT DisplayScaleQueryMessage() { return RegisterWindowMessageW(L"VeskDisplayScaleQuery"); }
+
+UINT DisplayScaleChangedMessage() { return RegisterWindowMessageW(L"VeskDisplayScaleChanged"); }
+
 }  // namespace vesk::ui::flat

@@ -21,4 +21,14 @@ bool ReflectToFlatControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
 // DefWindowProc in between. A registered message: it meets no private one.
 UINT FlatControlClosingMessage();
 
+// Sent by a flat control to its parent at creation: the parent answers with
+// the dots per inch it lays its controls out at, or 0 (DefWindowProc) to
+// keep the 96-DPI reference pixels.
+UINT DisplayScaleQueryMessage();
+
+// Sent by a parent to each flat control when its scale changes, wParam the
+// new dots per inch: the control lays itself out again from its reference
+// bounds. The parent sends the new font on its own.
+UINT DisplayScaleChangedMessage();
+
 }  // namespace vesk::ui::flat

@@ -1,5 +1,6 @@
 #include "ui/flat/title_strip.h"
 
+#include "ui/flat/drawing.h"
 #include "ui/flat/rgb_bitmap.h"
 
 namespace vesk::ui::flat {
@@ -26,32 +27,42 @@ POINT PositionOf(LPARAM position) {
 }  // namespace
 
 TitleStrip::TitleStrip(HWND parent, const Bounds& bounds)
-    : FlatControl(parent, RegisteredClass(), L"", WS_VISIBLE, 0, bounds, 0, nullptr),
-      bitmap_(CreateStripBitmap(bounds.width, bounds.height)),
-      width_(bounds.width),
-      height_(bounds.height) {
-    Paint(nullptr);
+    : FlatControl(parent, RegisteredClass(), L"", WS_VISIBLE, 0, bounds, 0, nullptr) {
+    ScaleChanged();
+}
+
+void TitleStrip::ScaleChanged() {
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    width_ = client.right;
+    height_ = client.bottom;
+    bitmap_ = CreateStripBitmap(width_, height_);
+    PaintBitmap();
 }
 
 void TitleStrip::Paint(const image::RgbImage* picture, StripFit fit) {
+    picture_ = picture ? *picture : image::RgbImage{};
+    fit_ = fit;
+    PaintBitmap();
+}
+
+void TitleStrip::PaintBitmap() {
     ScopedMemoryDc canvas(CreateCompatibleDC(nullptr));
     if (!canvas || !bitmap_) return;
     Selection strip(canvas.get(), bitmap_.get());
-    {
-        Selection pen(canvas.get(), GetStockObject(BLACK_PEN));
-        Selection brush(canvas.get(), GetStockObject(WHITE_BRUSH));
-        Rectangle(canvas.get(), 0, 0, width_, height_);
-    }
-    if (picture) {
-        const ScopedBitmap source = BitmapFromRgb(*picture);
+    const int border = BorderWidth(Scale());
+    FillSolid(canvas.get(), {0, 0, width_, height_}, RGB(255, 255, 255));
+    FrameSolid(canvas.get(), {0, 0, width_, height_}, RGB(0, 0, 0), border);
+    if (!picture_.empty()) {
+        const ScopedBitmap source = BitmapFromRgb(picture_);
         ScopedMemoryDc sourceDc(CreateCompatibleDC(nullptr));
         if (source && sourceDc) {
             Selection selected(sourceDc.get(), source.get());
             SetStretchBltMode(canvas.get(), HALFTONE);
             SetBrushOrgEx(canvas.get(), 0, 0, nullptr);
-            const int width = fit == StripFit::KeepRightFrame ? width_ - 1 : width_;
-            StretchBlt(canvas.get(), 0, 0, width, height_, sourceDc.get(), 0, 0, picture->width,
-                       picture->height, SRCCOPY);
+            const int width = fit_ == StripFit::KeepRightFrame ? width_ - border : width_;
+            StretchBlt(canvas.get(), 0, 0, width, height_, sourceDc.get(), 0, 0, picture_.width, picture_.height,
+                       SRCCOPY);
         }
     }
     InvalidateRect(hwnd(), nullptr, FALSE);
