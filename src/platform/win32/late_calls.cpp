@@ -76,4 +76,9 @@ BOOL Shell_NotifyIconW(DWORD message, NOTIFYICONDATAW* data) {
     return bound ? bound(message, data) : FALSE;
 }
 
+HRESULT SHGetFolderPathW(HWND owner, int folder, HANDLE token, DWORD flags, wchar_t* path) {
+    VESK_LATE(kShell, SHGetFolderPathW);
+    return bound ? bound(owner, folder, token, flags, path) : E_NOTIMPL;
+}
+
 }  // namespace vesk::platform::win32::late

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 // Functions of comctl32, comdlg32 and shell32, bound at their first call
 // instead of when the program starts: under Wine, loading and initialising
@@ -23,5 +24,6 @@ BOOL GetSaveFileNameW(OPENFILENAMEW* request);
 HINSTANCE ShellExecuteW(HWND owner, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
                         const wchar_t* folder, int show);
 BOOL Shell_NotifyIconW(DWORD message, NOTIFYICONDATAW* data);
+HRESULT SHGetFolderPathW(HWND owner, int folder, HANDLE token, DWORD flags, wchar_t* path);
 
 }  // namespace vesk::platform::win32::late
