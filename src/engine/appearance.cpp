@@ -114,7 +114,8 @@ ImportResult ImportWallpaper(const TControlDesktop& state, platform::Files& file
         result = ImportInto(userDir, files, chosen, unwritable);
         if (!unwritable) return result;
     }
-    return {false, {}, "The picture could not be copied to " + state.WindowsDir + (local.empty() ? "" : " nor to " + userDir)};
+    const std::string tried = state.WindowsDir + (local.empty() ? "" : " or to " + userDir);
+    return {false, {}, "The picture could not be copied to " + tried};
 }
 
 bool ShowShellWindow(platform::WindowManager& windows, WindowHandle window) {

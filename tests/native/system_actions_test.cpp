@@ -116,9 +116,12 @@ TEST(AutoRun, GoesToTheUsersRunKeyWhereTheMachinesRefusesAndNeverToBoth) {
             const auto stored = sim.registry.Get(root, reg::kRunKey, reg::kRunValue);
             return stored ? Value(stored->text) : std::nullopt;
         };
+        const auto put = [&](RegistryRoot root, const Value& before) {
+            if (before) sim.registry.SetString(root, reg::kRunKey, reg::kRunValue, *before);
+        };
         if (row.machineKey) sim.registry.CreateKey(RegistryRoot::LocalMachine, reg::kRunKey);
-        if (row.machineBefore) sim.registry.SetString(RegistryRoot::LocalMachine, reg::kRunKey, reg::kRunValue, *row.machineBefore);
-        if (row.userBefore) sim.registry.SetString(RegistryRoot::CurrentUser, reg::kRunKey, reg::kRunValue, *row.userBefore);
+        put(RegistryRoot::LocalMachine, row.machineBefore);
+        put(RegistryRoot::CurrentUser, row.userBefore);
         if (row.denied) sim.registry.DenyKey(RegistryRoot::LocalMachine, "Software");
         TControlDesktop state;
         state.AutoRun = row.autoRun;
