@@ -67,6 +67,42 @@ std::string WithBmpExtension(const std::string& path) {
     return (hasExtension ? path.substr(0, dot) : path) + ".bmp";
 }
 
+// Imported pictures go to the Windows directory, or to this folder under the
+// user's local application data where the Windows directory is refused.
+constexpr const char* kUserWallpaperFolder = "Vesk";
+
+// Imports into one folder (with a trailing backslash). `unwritable` tells that
+// the folder refused the copy or the bitmap, so another folder may do.
+ImportResult ImportInto(const std::string& folder, platform::Files& files, const std::string& chosen,
+                        bool& unwritable) {
+    unwritable = false;
+    const std::string copy = folder + FileNamePart(chosen);
+    const bool sameFile = SamePath(copy, chosen);
+    if (!sameFile && !files.Copy(chosen, copy, true)) {
+        unwritable = true;
+        return {false, {}, "The picture could not be copied to " + folder};
+    }
+    if (UpperExtension(copy) == ".BMP") return {true, copy, {}};
+
+    ImportResult result;
+    image::RgbImage picture;
+    const auto bytes = files.ReadAll(copy);
+    const auto decoded = bytes ? image::DecodeJpeg(*bytes, picture) : image::JpegResult{false, "unreadable file"};
+    if (!decoded) {
+        result.error = "The picture is not a JPEG picture that can be read: " + decoded.error;
+    } else {
+        const std::string target = WithBmpExtension(copy);
+        if (files.WriteAll(target, image::EncodeBmp24(picture))) {
+            result = {true, target, {}};
+        } else {
+            result.error = "The wallpaper could not be written to " + target;
+            unwritable = true;
+        }
+    }
+    if (!sameFile && files.Exists(copy)) files.Delete(copy);
+    return result;
+}
+
 }  // namespace
 
 bool SetVolume(platform::Sound& sound, std::uint32_t volume) { return sound.SetVolume(volume); }
@@ -95,26 +131,22 @@ void ApplyWallpaper(const TControlDesktop& state, platform::Services& system, in
 
 ImportResult ImportWallpaper(const TControlDesktop& state, platform::Files& files, const std::string& chosen) {
     if (chosen.empty()) return {true, {}, {}};
-    const std::string copy = state.WindowsDir + FileNamePart(chosen);
-    const bool sameFile = SamePath(copy, chosen);
-    if (!sameFile && !files.Copy(chosen, copy, true)) {
-        return {false, {}, "The picture could not be copied to " + state.WindowsDir};
+    if (!files.Exists(chosen)) return {false, {}, "The picture " + chosen + " does not exist"};
+    bool unwritable = false;
+    ImportResult result = ImportInto(state.WindowsDir, files, chosen, unwritable);
+    if (!unwritable) return result;
+    // A standard user may not write into the Windows directory, and a 64-bit
+    // process gets no file virtualization to cover that up: the user's own
+    // folder takes the picture instead. Asked only now, as the shell library
+    // that knows it is loaded at its first call.
+    const std::string local = files.LocalAppDataDirectory();
+    const std::string userDir = local + "\\" + kUserWallpaperFolder + "\\";
+    if (!local.empty() && files.MakeDirectory(userDir.substr(0, userDir.size() - 1))) {
+        result = ImportInto(userDir, files, chosen, unwritable);
+        if (!unwritable) return result;
     }
-    if (UpperExtension(copy) == ".BMP") return {true, copy, {}};
-
-    ImportResult result;
-    image::RgbImage picture;
-    const auto bytes = files.ReadAll(copy);
-    const auto decoded = bytes ? image::DecodeJpeg(*bytes, picture) : image::JpegResult{false, "unreadable file"};
-    if (!decoded) {
-        result.error = "The picture is not a JPEG picture that can be read: " + decoded.error;
-    } else {
-        const std::string target = WithBmpExtension(copy);
-        if (files.WriteAll(target, image::EncodeBmp24(picture))) result = {true, target, {}};
-        else result.error = "The wallpaper could not be written to " + target;
-    }
-    if (!sameFile && files.Exists(copy)) files.Delete(copy);
-    return result;
+    const std::string tried = state.WindowsDir + (local.empty() ? "" : " or to " + userDir);
+    return {false, {}, "The picture could not be copied to " + tried};
 }
 
 bool ShowShellWindow(platform::WindowManager& windows, WindowHandle window) {

@@ -37,9 +37,11 @@ struct ImportResult {
     std::string error;  // why the picture could not be imported
 };
 
-// Copies a chosen picture into the Windows directory; a picture that is not
-// a bitmap is decoded as JPEG and written as a .bmp beside it. The chosen file
-// is never changed; the intermediate copy is always removed.
+// Copies a chosen picture into the Windows directory, or where that cannot be
+// written into a "Vesk" folder of the user's local application data; a
+// picture that is not a bitmap is decoded as JPEG and written as a .bmp beside
+// it. The chosen file is never changed; the intermediate copy is always
+// removed.
 ImportResult ImportWallpaper(const TControlDesktop& state, platform::Files& files, const std::string& chosen);
 
 // The shell's desktop-icon window and taskbar are only touched when their

@@ -129,12 +129,14 @@ struct TControlDesktop : CommonSettings {
     }
 };
 
-// Fills the whole record from the registry, writing every absent value's
+// Fills the whole record from the registry (the user's copy of the settings
+// when there is one, else the machine's), writing every absent value's
 // default back at once. Keys that cannot be created leave the defaults.
 void LoadSettings(TControlDesktop& state, platform::Services& system);
 
 // Writes the stored settings and the autostart entry (exePath when AutoRun is
-// on, an empty string otherwise).
+// on, an empty string otherwise): under HKEY_LOCAL_MACHINE, or where that is
+// refused, under HKEY_CURRENT_USER.
 void SaveSettings(const TControlDesktop& state, platform::Registry& registry,
                   const std::string& exePath);
 

@@ -52,6 +52,13 @@ public:
     virtual std::string WindowsDirectory() = 0;
     // Full path of the running executable.
     virtual std::string ExecutablePath() = 0;
+    // The user's own folder for application data kept on this machine
+    // (CSIDL_LOCAL_APPDATA), without a trailing separator; empty when the
+    // system cannot tell.
+    virtual std::string LocalAppDataDirectory() = 0;
+    // true when the folder exists afterwards (made now or before); its parent
+    // must exist.
+    virtual bool MakeDirectory(const std::string& path) = 0;
 };
 
 }  // namespace vesk::platform

@@ -32,6 +32,9 @@ public:
     // created or opened (create == true, no rights).
     virtual std::unique_ptr<RegistryKey> OpenKey(RegistryRoot root, const std::string& path,
                                                  bool create) = 0;
+    // Removes a key that has no subkeys, with its values. false when it is
+    // absent, still has subkeys, or cannot be removed (no rights).
+    virtual bool DeleteKey(RegistryRoot root, const std::string& path) = 0;
 };
 
 }  // namespace vesk::platform

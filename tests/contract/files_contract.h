@@ -152,8 +152,30 @@ TYPED_TEST_P(FilesContract, CopyHonoursOverwriteAndDeleteRemovesWhateverTheCase)
     EXPECT_EQ(files.ReadAll(in("a.txt")), Bytes{'a'}) << "the source is left alone";
 }
 
+// Where the Windows directory is refused, wallpapers go to a folder made in
+// the user's local application data.
+TYPED_TEST_P(FilesContract, FoldersAreMadeOnceAndLocalAppDataIsOne) {
+    using Bytes = typename TestFixture::Bytes;
+    auto& files = this->files;
+    const std::string folder = this->In("made");
+    EXPECT_TRUE(files.MakeDirectory(folder));
+    EXPECT_TRUE(files.MakeDirectory(folder)) << "there already";
+    EXPECT_FALSE(files.Exists(folder)) << "a folder is not a file";
+    EXPECT_TRUE(files.WriteAll(folder + "\\inside.bin", Bytes{1}));
+    EXPECT_TRUE(files.Exists(this->In("MADE\\inside.bin")));
+    ASSERT_TRUE(files.WriteAll(this->In("plain.bin"), Bytes{1}));
+    EXPECT_FALSE(files.MakeDirectory(this->In("plain.bin"))) << "a file has that name";
+
+    const std::string local = files.LocalAppDataDirectory();
+    ASSERT_GT(local.size(), 3u) << local;
+    EXPECT_EQ(local[1], ':') << local;
+    EXPECT_NE(local.back(), '\\') << local;
+    EXPECT_TRUE(files.MakeDirectory(local)) << "it exists";
+}
+
 REGISTER_TYPED_TEST_SUITE_P(FilesContract, WholeFilesKeepEveryByte, CreateEmptiesTheFileAndWritesAppend,
                             ReadRangeGivesExactlyTheBytesAskedForOrNothing,
-                            CopyHonoursOverwriteAndDeleteRemovesWhateverTheCase);
+                            CopyHonoursOverwriteAndDeleteRemovesWhateverTheCase,
+                            FoldersAreMadeOnceAndLocalAppDataIsOne);
 
 }  // namespace vesk::contract

@@ -105,8 +105,34 @@ TYPED_TEST_P(RegistryContract, KeysAreCreatedOnlyWhenAskedWithTheirParentsUnderT
         << "the other root";
 }
 
+// The settings' per-user copy is removed key by key beside the Recovery key,
+// which must never go with it.
+TYPED_TEST_P(RegistryContract, DeleteRemovesOnlyAKeyWithoutSubkeysAndItsValues) {
+    const std::string parent = std::string(this->kKey) + "\\Parent";
+    const std::string child = parent + "\\Child";
+    ASSERT_NE(this->registry.OpenKey(this->kUser, child, true), nullptr);
+    {
+        auto key = this->registry.OpenKey(this->kUser, parent, false);
+        ASSERT_NE(key, nullptr);
+        ASSERT_TRUE(key->WriteDword("Kept", 1));
+    }
+    EXPECT_FALSE(this->registry.DeleteKey(this->kUser, parent)) << "it still has a subkey";
+    EXPECT_NE(this->registry.OpenKey(this->kUser, parent, false), nullptr);
+
+    EXPECT_TRUE(this->registry.DeleteKey(this->kUser, "SOFTWARE\\veskcontract\\parent\\CHILD"));
+    EXPECT_EQ(this->registry.OpenKey(this->kUser, child, false), nullptr);
+    EXPECT_FALSE(this->registry.DeleteKey(this->kUser, child)) << "gone already";
+    EXPECT_FALSE(this->registry.DeleteKey(platform::RegistryRoot::LocalMachine, parent)) << "the other root";
+
+    EXPECT_TRUE(this->registry.DeleteKey(this->kUser, parent));
+    auto again = this->registry.OpenKey(this->kUser, parent, true);
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->ReadDword("Kept"), std::nullopt) << "the values went with the key";
+}
+
 REGISTER_TYPED_TEST_SUITE_P(RegistryContract, ValuesReadBackAsTheirOwnTypeOnly,
                             NamesCompareWithoutCaseAndKeepTheirFirstSpelling,
-                            KeysAreCreatedOnlyWhenAskedWithTheirParentsUnderTheirRoot);
+                            KeysAreCreatedOnlyWhenAskedWithTheirParentsUnderTheirRoot,
+                            DeleteRemovesOnlyAKeyWithoutSubkeysAndItsValues);
 
 }  // namespace vesk::contract

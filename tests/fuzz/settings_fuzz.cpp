@@ -20,7 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     platform::sim::SimSystem sim;
     sim.files.Put(fuzz::kWallpaperFile);
     fuzz::FillSettingsRegistry(in, sim.registry);
-    sim.registry.readOnly = flags & 1;  // a user without rights to the settings
+    sim.registry.readOnly = flags & 1;  // a user without rights to any key
+    // A standard user: the machine's settings read, the user's copy takes the save.
+    if (flags & 2) sim.registry.DenyKey(platform::RegistryRoot::LocalMachine, "Software");
     platform::Services services = sim.services();
     const std::string exe = sim.files.ExecutablePath();
 

@@ -166,6 +166,42 @@ TEST_F(Appearance, FailedImportsReportAndLeaveNoCopyBehind) {
     EXPECT_TRUE(sim.files.Exists("C:\\windows\\own.bmp"));
 }
 
+// A standard user may not write into the Windows directory, and a 64-bit
+// process gets no file virtualization to hide that.
+TEST_F(Appearance, WithoutRightsToTheWindowsDirectoryPicturesGoToTheUsersVeskFolder) {
+    const std::string folder = "C:\\Users\\user\\AppData\\Local\\Vesk";
+    const auto jpeg = testing::EncodeJpeg(testing::GradientPicture(8, 8));
+    sim.files.Put("D:\\photos\\sea.jpg", jpeg);
+    sim.files.Put("D:\\art\\Dune.bmp", {'B', 'M'});
+    sim.files.Put("C:\\windows\\own.jpg", jpeg);
+    sim.files.DenyFolder("C:\\windows");
+    const struct {
+        const char* chosen;
+        const char* path;
+    } rows[] = {
+        {"D:\\photos\\sea.jpg", "C:\\Users\\user\\AppData\\Local\\Vesk\\sea.bmp"},
+        {"D:\\art\\Dune.bmp", "C:\\Users\\user\\AppData\\Local\\Vesk\\Dune.bmp"},
+        // Its bitmap cannot go beside it.
+        {"C:\\windows\\own.jpg", "C:\\Users\\user\\AppData\\Local\\Vesk\\own.bmp"},
+    };
+    for (const auto& row : rows) {
+        const ImportResult result = ImportWallpaper(state, sim.files, row.chosen);
+        ASSERT_TRUE(result.ok) << row.chosen << ": " << result.error;
+        EXPECT_EQ(result.path, row.path);
+        EXPECT_TRUE(sim.files.Exists(row.path)) << row.path;
+        EXPECT_TRUE(sim.files.Exists(row.chosen)) << row.chosen;
+    }
+    EXPECT_TRUE(sim.files.IsDirectory(folder));
+    EXPECT_FALSE(sim.files.Exists(folder + "\\sea.jpg")) << "intermediate copy removed";
+    EXPECT_FALSE(sim.files.Exists(folder + "\\own.jpg"));
+
+    sim.files.DenyFolder("C:\\Users\\user");
+    const ImportResult refused = ImportWallpaper(state, sim.files, "D:\\photos\\sea.jpg");
+    EXPECT_FALSE(refused.ok);
+    EXPECT_NE(refused.error.find("C:\\windows\\"), std::string::npos) << refused.error;
+    EXPECT_NE(refused.error.find(folder), std::string::npos) << refused.error;
+}
+
 TEST(ShellWindows, AreTouchedOnlyWhenTheirVisibilityMustChange) {
     platform::sim::SimWindows windows;
     const auto taskbar = windows.Create("Shell_TrayWnd", "", true);

@@ -215,6 +215,67 @@ TEST_F(SettingsStore, WithoutRightsTheDefaultsStayInMemoryAndNothingIsWritten) {
     EXPECT_FALSE(sim.registry.KeyExists(HKLM, reg::kCommonKey));
 }
 
+// A standard user: HKEY_LOCAL_MACHINE\Software reads but refuses changes,
+// and a 64-bit process gets no virtualization to hide that.
+TEST_F(SettingsStore, WithoutRightsToTheMachineTheWholeSetGoesToTheUsersCopyAndIsReadBack) {
+    sim.registry.SetDword(HKLM, reg::kCommonKey, "ControlHot2", 45);  // set up by an administrator
+    sim.registry.Set(HKCU, reg::kRecoveryKey, {"HiddenWindows1", ValueType::Binary, 0, "x"});
+    sim.registry.DenyKey(HKLM, "Software");
+    Load();
+    EXPECT_EQ(state.ControlHot2, 45) << "the crash journal's key makes no copy of the settings";
+    EXPECT_EQ(state.ControlHot1, 2);
+    EXPECT_FALSE(sim.registry.KeyExists(HKCU, reg::kCommonKey)) << "defaults wait for the save";
+
+    state.Desktop(7).Password = "sieben";
+    SaveSettings(state, sim.registry, "C:\\Vesk\\Vesk.exe");
+    EXPECT_EQ(sim.registry.ValueCount(HKLM, reg::kCommonKey), 1u) << "the machine's copy is untouched";
+    EXPECT_EQ(sim.registry.ValueCount(HKCU, reg::kCommonKey), 18u) << "every common value and DesktopNum";
+    for (int n = 1; n <= 9; ++n) EXPECT_EQ(sim.registry.ValueCount(HKCU, reg::DesktopKey(n)), 8u) << n;
+    EXPECT_EQ(sim.registry.Get(HKCU, reg::kCommonKey, "ControlHot2")->dword, 45u);
+
+    TControlDesktop loaded;
+    auto services = sim.services();
+    LoadSettings(loaded, services);
+    EXPECT_EQ(loaded.Stored(), state.Stored());
+    EXPECT_EQ(loaded.Desktop(7).Password, "sieben");
+}
+
+// Which copy wins: the user's while it exists; a save that the machine takes
+// whole removes it, so a user who gains the rights is left with one copy.
+TEST_F(SettingsStore, AUserWhoGainsTheRightsMovesTheSettingsBackToTheMachine) {
+    sim.registry.DenyKey(HKLM, "Software");
+    Load();
+    state.ControlHot2 = 45;
+    SaveSettings(state, sim.registry, "x");
+    sim.registry.Set(HKCU, reg::kRecoveryKey, {"HiddenWindows1", ValueType::Binary, 0, "x"});
+
+    sim.registry.AllowAllKeys();
+    TControlDesktop elevated;
+    auto services = sim.services();
+    LoadSettings(elevated, services);
+    EXPECT_EQ(elevated.ControlHot2, 45) << "the user's copy is read while it exists";
+    EXPECT_FALSE(sim.registry.KeyExists(HKLM, reg::kCommonKey)) << "loading writes to the copy it reads";
+
+    elevated.Setting2 = 36;
+    SaveSettings(elevated, sim.registry, "x");
+    EXPECT_EQ(StoredDword(reg::kCommonKey, "ControlHot2"), 45u);
+    EXPECT_EQ(StoredDword(reg::kCommonKey, "Setting2"), 36u);
+    EXPECT_FALSE(sim.registry.KeyExists(HKCU, reg::kCommonKey));
+    for (int n = 1; n <= 9; ++n) EXPECT_FALSE(sim.registry.KeyExists(HKCU, reg::DesktopKey(n))) << n;
+    EXPECT_TRUE(sim.registry.Get(HKCU, reg::kRecoveryKey, "HiddenWindows1")) << "the crash journal stays";
+
+    // A later run without the rights again: it reads the machine's copy,
+    // now the newest, and its save makes a user's copy once more.
+    sim.registry.DenyKey(HKLM, "Software");
+    TControlDesktop limited;
+    LoadSettings(limited, services);
+    EXPECT_EQ(limited.Stored(), elevated.Stored());
+    limited.Record2 = 19;
+    SaveSettings(limited, sim.registry, "x");
+    EXPECT_EQ(sim.registry.Get(HKCU, reg::kCommonKey, "Record2")->dword, 19u);
+    EXPECT_EQ(StoredDword(reg::kCommonKey, "Record2"), 123u);
+}
+
 TEST_F(SettingsStore, StartVolumeBelowTheLimitBecomesAModerateLevel) {
     const std::pair<std::optional<std::uint32_t>, std::uint32_t> cases[] = {
         {0x3B9AC9FF, 0xC4C4C4C4}, {0x3B9ACA00, 0x3B9ACA00}, {0, 0xC4C4C4C4},

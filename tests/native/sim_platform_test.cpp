@@ -87,6 +87,43 @@ struct SimRegionsEnv {
     bool IsLive(Regions::Handle region) { return sim.IsLive(region); }
 };
 
+// A standard user under HKEY_LOCAL_MACHINE, as Win32Registry meets it: a
+// denied key and everything below it reads when it exists, but nothing there
+// is created, written or removed; other keys and roots are not affected.
+TEST(SimRegistry, DeniedKeysReadButRefuseEveryChange) {
+    constexpr auto kMachine = RegistryRoot::LocalMachine;
+    SimRegistry sim;
+    sim.SetDword(kMachine, "Software\\Vesk\\Common", "AutoRun", 1);
+    sim.DenyKey(kMachine, "SOFTWARE");
+    auto common = sim.OpenKey(kMachine, "Software\\Vesk\\Common", true);
+    ASSERT_NE(common, nullptr);
+    EXPECT_EQ(common->ReadDword("AutoRun"), 1u);
+    EXPECT_FALSE(common->WriteDword("AutoRun", 0));
+    EXPECT_EQ(sim.OpenKey(kMachine, "Software\\Vesk\\Desktop1", true), nullptr);
+    EXPECT_FALSE(sim.DeleteKey(kMachine, "Software\\Vesk\\Common"));
+    EXPECT_NE(sim.OpenKey(kMachine, "System\\Elsewhere", true), nullptr);
+    EXPECT_NE(sim.OpenKey(RegistryRoot::CurrentUser, "Software\\Vesk\\Common", true), nullptr);
+
+    sim.AllowAllKeys();
+    EXPECT_TRUE(common->WriteDword("AutoRun", 0));
+}
+
+// The Windows directory for a standard user: its files read, nothing goes in.
+TEST(SimFiles, DeniedFoldersReadButTakeNoNewFile) {
+    SimFiles sim;
+    sim.Put("C:\\windows\\old.bmp", {1});
+    sim.Put("D:\\sea.bmp", {2});
+    sim.DenyFolder("C:\\Windows");
+    EXPECT_EQ(sim.ReadAll("C:\\windows\\old.bmp"), std::vector<std::uint8_t>{1});
+    EXPECT_FALSE(sim.Copy("D:\\sea.bmp", "C:\\windows\\sea.bmp", true));
+    EXPECT_FALSE(sim.WriteAll("C:\\windows\\web\\sea.bmp", {2})) << "below it too";
+    EXPECT_EQ(sim.Create("C:\\windows\\sea.bmp"), nullptr);
+    EXPECT_FALSE(sim.Delete("C:\\windows\\old.bmp"));
+    EXPECT_FALSE(sim.MakeDirectory("C:\\windows\\Vesk"));
+    EXPECT_FALSE(sim.Exists("C:\\windows\\sea.bmp"));
+    EXPECT_TRUE(sim.Copy("D:\\sea.bmp", "C:\\windowsfolder\\sea.bmp", true)) << "a mere prefix";
+}
+
 using namespace vesk::contract;
 INSTANTIATE_TYPED_TEST_SUITE_P(Sim, RegistryContract, SimRegistryEnv);
 INSTANTIATE_TYPED_TEST_SUITE_P(Sim, WindowManagerContract, SimWindowsEnv);

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "engine/registry_names.h"
 #include "engine/system_actions.h"
 #include "fake_prompt.h"
 #include "platform/sim/sim_power.h"
+#include "platform/sim/sim_system.h"
 
 namespace vesk::engine {
 namespace {
@@ -82,6 +84,51 @@ TEST(SleepSystem, TriesHibernateThenSuspendAndStopsAtTheFirstSuccess) {
     SleepSystem(power);
     EXPECT_EQ(power.calls.size(), 4u) << "all four tried, failures ignored";
     EXPECT_EQ(power.calls.back(), "SetSystemPowerState 1 1");
+}
+
+// Autostart is written with the settings at exit: into the machine's Run key,
+// or where a standard user may not, into the user's; never both, or the
+// program would be started twice.
+TEST(AutoRun, GoesToTheUsersRunKeyWhereTheMachinesRefusesAndNeverToBoth) {
+    using platform::RegistryRoot;
+    using Value = std::optional<std::string>;
+    const std::string exe = "C:\\Vesk\\Vesk.exe";
+    const struct {
+        const char* name;
+        bool machineKey;  // the machine's Run key exists
+        bool denied;      // and may not be written
+        Value machineBefore, userBefore;
+        bool autoRun;
+        Value machineAfter, userAfter;
+    } rows[] = {
+        {"with the rights", true, false, "", std::nullopt, true, exe, std::nullopt},
+        {"with the rights, the user's value is emptied", true, false, "", exe, true, exe, ""},
+        {"without them", true, true, std::nullopt, std::nullopt, true, std::nullopt, exe},
+        {"without them, turned off", true, true, "", exe, false, "", ""},
+        {"without them, the machine's value starts it already", true, true, "C:\\Old\\Vesk.exe", std::nullopt,
+         true, "C:\\Old\\Vesk.exe", ""},
+        {"no machine Run key", false, false, std::nullopt, std::nullopt, true, std::nullopt, exe},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        platform::sim::SimSystem sim;
+        const auto value = [&](RegistryRoot root) -> Value {
+            const auto stored = sim.registry.Get(root, reg::kRunKey, reg::kRunValue);
+            return stored ? Value(stored->text) : std::nullopt;
+        };
+        const auto put = [&](RegistryRoot root, const Value& before) {
+            if (before) sim.registry.SetString(root, reg::kRunKey, reg::kRunValue, *before);
+        };
+        if (row.machineKey) sim.registry.CreateKey(RegistryRoot::LocalMachine, reg::kRunKey);
+        put(RegistryRoot::LocalMachine, row.machineBefore);
+        put(RegistryRoot::CurrentUser, row.userBefore);
+        if (row.denied) sim.registry.DenyKey(RegistryRoot::LocalMachine, "Software");
+        TControlDesktop state;
+        state.AutoRun = row.autoRun;
+        SaveSettings(state, sim.registry, exe);
+        EXPECT_EQ(value(RegistryRoot::LocalMachine), row.machineAfter);
+        EXPECT_EQ(value(RegistryRoot::CurrentUser), row.userAfter);
+    }
 }
 
 }  // namespace

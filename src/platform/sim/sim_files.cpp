@@ -12,11 +12,12 @@ bool SimFiles::Copy(const std::string& from, const std::string& to, bool overwri
     auto source = files_.find(FoldCase(from));
     if (source == files_.end()) return false;
     if (!overwrite && Exists(to)) return false;
+    if (!Writable(to)) return false;
     files_[FoldCase(to)] = source->second;
     return true;
 }
 
-bool SimFiles::Delete(const std::string& path) { return files_.erase(FoldCase(path)) != 0; }
+bool SimFiles::Delete(const std::string& path) { return Writable(path) && files_.erase(FoldCase(path)) != 0; }
 
 std::optional<std::vector<std::uint8_t>> SimFiles::ReadAll(const std::string& path) {
     auto file = files_.find(FoldCase(path));
@@ -25,6 +26,7 @@ std::optional<std::vector<std::uint8_t>> SimFiles::ReadAll(const std::string& pa
 }
 
 bool SimFiles::WriteAll(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    if (!Writable(path)) return false;
     files_[FoldCase(path)] = bytes;
     return true;
 }
@@ -86,7 +88,7 @@ private:
 
 std::unique_ptr<OutputFile> SimFiles::Create(const std::string& path) {
     const std::string key = FoldCase(path);
-    if (lockedPaths.count(key)) return nullptr;
+    if (lockedPaths.count(key) || !Writable(path)) return nullptr;
     files_[key].clear();
     return std::make_unique<SimOutputFile>(*this, key);
 }
@@ -100,6 +102,29 @@ std::unique_ptr<InputFile> SimFiles::OpenForReading(const std::string& path) {
 
 void SimFiles::Put(const std::string& path, std::vector<std::uint8_t> bytes) {
     files_[FoldCase(path)] = std::move(bytes);
+}
+
+bool SimFiles::MakeDirectory(const std::string& path) {
+    const std::string key = FoldCase(path);
+    if (files_.count(key)) return false;
+    if (directories_.count(key)) return true;
+    if (!Writable(path)) return false;
+    directories_.insert(key);
+    return true;
+}
+
+void SimFiles::DenyFolder(const std::string& path) { deniedFolders_.insert(FoldCase(path)); }
+
+bool SimFiles::IsDirectory(const std::string& path) const { return directories_.count(FoldCase(path)) != 0; }
+
+// A path is writable unless it lies in a denied folder: a denied folder
+// itself may exist (it was made before), but nothing can be put into it.
+bool SimFiles::Writable(const std::string& path) const {
+    const std::string key = FoldCase(path);
+    for (const std::string& denied : deniedFolders_) {
+        if (key.starts_with(denied + "\\")) return false;
+    }
+    return true;
 }
 
 }  // namespace vesk::platform::sim

@@ -41,7 +41,7 @@ private:
         return value == key->second.end() ? nullptr : &value->second;
     }
     bool Write(SimValue value) {
-        if (registry_.readOnly) return false;
+        if (!registry_.Writable(id_)) return false;
         ++registry_.writeCount;
         auto& slot = registry_.values_[id_][FoldCase(value.name)];
         if (!slot.name.empty()) value.name = slot.name;
@@ -61,10 +61,32 @@ std::unique_ptr<RegistryKey> SimRegistry::OpenKey(RegistryRoot root, const std::
                                                   bool create) {
     KeyId id = Id(root, path);
     if (!keys_.count(id)) {
-        if (!create || readOnly) return nullptr;
+        if (!create || !Writable(id)) return nullptr;
         CreateKey(root, path);
     }
     return std::make_unique<SimRegistryKey>(*this, std::move(id));
+}
+
+bool SimRegistry::DeleteKey(RegistryRoot root, const std::string& path) {
+    const KeyId id = Id(root, path);
+    if (!keys_.count(id) || !Writable(id)) return false;
+    const std::string below = id.second + "\\";
+    const auto next = keys_.lower_bound({root, below});
+    if (next != keys_.end() && next->first == root && next->second.starts_with(below)) return false;
+    keys_.erase(id);
+    values_.erase(id);
+    return true;
+}
+
+void SimRegistry::DenyKey(RegistryRoot root, const std::string& path) { denied_.insert(Id(root, path)); }
+
+bool SimRegistry::Writable(const KeyId& id) const {
+    if (readOnly) return false;
+    for (const KeyId& denied : denied_) {
+        if (denied.first != id.first) continue;
+        if (id.second == denied.second || id.second.starts_with(denied.second + "\\")) return false;
+    }
+    return true;
 }
 
 void SimRegistry::CreateKey(RegistryRoot root, const std::string& path) {

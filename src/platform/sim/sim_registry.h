@@ -19,12 +19,18 @@ struct SimValue {
 };
 
 // An in-memory registry tree with typed values. Key and value names compare
-// without case. readOnly simulates a user without rights to the settings:
-// existing keys open, nothing can be created or written.
+// without case. readOnly simulates a user without rights to any key: existing
+// keys open, nothing can be created or written. A denied key, with every key
+// below it, is what a standard user meets under HKEY_LOCAL_MACHINE: it can be
+// read when it exists, not created, written or removed.
 class SimRegistry : public Registry {
 public:
     std::unique_ptr<RegistryKey> OpenKey(RegistryRoot root, const std::string& path,
                                          bool create) override;
+    bool DeleteKey(RegistryRoot root, const std::string& path) override;
+
+    void DenyKey(RegistryRoot root, const std::string& path);
+    void AllowAllKeys() { denied_.clear(); }
 
     // Test set-up and inspection.
     void CreateKey(RegistryRoot root, const std::string& path);
@@ -43,7 +49,9 @@ private:
     friend class SimRegistryKey;
     using KeyId = std::pair<RegistryRoot, std::string>;  // folded path
     static KeyId Id(RegistryRoot root, const std::string& path);
+    bool Writable(const KeyId& id) const;
     std::set<KeyId> keys_;
+    std::set<KeyId> denied_;
     std::map<KeyId, std::map<std::string, SimValue>> values_;  // by folded value name
 };
 

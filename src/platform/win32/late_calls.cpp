@@ -81,4 +81,9 @@ LPWSTR* CommandLineToArgvW(const wchar_t* commandLine, int* count) {
     return bound ? bound(commandLine, count) : nullptr;
 }
 
+HRESULT SHGetFolderPathW(HWND owner, int folder, HANDLE token, DWORD flags, wchar_t* path) {
+    VESK_LATE(kShell, SHGetFolderPathW);
+    return bound ? bound(owner, folder, token, flags, path) : E_NOTIMPL;
+}
+
 }  // namespace vesk::platform::win32::late

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 // Functions of comctl32, comdlg32 and shell32, bound at their first call
 // instead of when the program starts: under Wine, loading and initialising
@@ -24,5 +25,6 @@ HINSTANCE ShellExecuteW(HWND owner, const wchar_t* verb, const wchar_t* file, co
                         const wchar_t* folder, int show);
 BOOL Shell_NotifyIconW(DWORD message, NOTIFYICONDATAW* data);
 LPWSTR* CommandLineToArgvW(const wchar_t* commandLine, int* count);
+HRESULT SHGetFolderPathW(HWND owner, int folder, HANDLE token, DWORD flags, wchar_t* path);
 
 }  // namespace vesk::platform::win32::late

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "platform/win32/chunked_io.h"
+#include "platform/win32/late_calls.h"
 #include "platform/win32/long_path.h"
 #include "platform/win32/scoped_handles.h"
 #include "platform/win32/utf.h"
@@ -127,6 +128,25 @@ std::string Win32Files::ExecutablePath() {
         }
         path.assign(path.size() * 2, L'\0');
     }
+}
+
+std::string Win32Files::LocalAppDataDirectory() {
+    // SHGetFolderPath rather than SHGetKnownFolderPath, which Windows XP
+    // lacks; it answers in at most MAX_PATH characters.
+    wchar_t folder[MAX_PATH] = {};
+    if (FAILED(late::SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder))) {
+        return {};
+    }
+    std::wstring path(folder);
+    if (path.size() > 1 && path.back() == L'\\' && !IsDriveRoot(path)) path.pop_back();
+    return Narrow(path);
+}
+
+bool Win32Files::MakeDirectory(const std::string& path) {
+    const std::wstring apiPath = ToApiPath(path);
+    if (CreateDirectoryW(apiPath.c_str(), nullptr)) return true;
+    const DWORD attributes = GetFileAttributesW(apiPath.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace vesk::platform::win32

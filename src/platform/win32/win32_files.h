@@ -26,6 +26,8 @@ public:
     // still names the root; callers append "\" only where it is missing.
     std::string WindowsDirectory() override;
     std::string ExecutablePath() override;
+    std::string LocalAppDataDirectory() override;
+    bool MakeDirectory(const std::string& path) override;
 };
 
 }  // namespace vesk::platform::win32

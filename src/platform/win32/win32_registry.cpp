@@ -124,4 +124,10 @@ std::unique_ptr<RegistryKey> Win32Registry::OpenKey(RegistryRoot root, const std
     return std::make_unique<Win32RegistryKey>(std::move(key));
 }
 
+bool Win32Registry::DeleteKey(RegistryRoot root, const std::string& path) {
+    // The NT family refuses a key that still has subkeys, so a caller never
+    // takes a subtree along by mistake.
+    return RegDeleteKeyW(RootKey(root), Widen(path).c_str()) == ERROR_SUCCESS;
+}
+
 }  // namespace vesk::platform::win32

@@ -10,6 +10,7 @@ class Win32Registry final : public Registry {
 public:
     std::unique_ptr<RegistryKey> OpenKey(RegistryRoot root, const std::string& path,
                                          bool create) override;
+    bool DeleteKey(RegistryRoot root, const std::string& path) override;
 };
 
 }  // namespace vesk::platform::win32
