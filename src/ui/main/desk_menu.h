@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "platform/display_scale.h"
 #include "ui/flat/gdi.h"
 #include "ui/main/desk_menu_model.h"
 
@@ -27,6 +28,9 @@ private:
     const DeskMenuItem* ItemOf(ULONG_PTR data) const;
 
     const DeskMenuModel& model_;
+    // The menu opens on the primary screen, drawn at the system's scale,
+    // taken again at each pop-up; font_ is made for it.
+    platform::DisplayScale scale_;
     flat::ScopedFont font_;
 };
 

@@ -34,7 +34,8 @@ inline constexpr int kMusicLabel = 5;
 // The main window's panel without the drawing: which control lies under a
 // point, the command labels' captions and highlight, the status line, the
 // pointer shape, the drag and what each press and release runs. Every
-// position is in main-image pixels, which are the window's client pixels.
+// position is in the window's client pixels: the skin it is given is the one
+// scaled to the window's display.
 class MainPanelModel {
 public:
     static constexpr int kNoDrag = -1000;
