@@ -60,11 +60,14 @@ void Box(HDC dc, const RECT& r, COLORREF fill, COLORREF frame) {
 DeskMenu::DeskMenu(const DeskMenuModel& model)
     : model_(model), font_(ScaledFont(L"MS Sans Serif", kFontPoints, scale_)) {}
 
+void DeskMenu::SetScale(platform::DisplayScale scale) {
+    if (scale == scale_) return;
+    scale_ = scale;
+    font_ = ScaledFont(L"MS Sans Serif", kFontPoints, scale_);
+}
+
 std::optional<std::size_t> DeskMenu::PopUp(HWND owner, POINT at) {
-    if (const flat::DisplayScale scale = flat::SystemScale(); scale != scale_) {
-        scale_ = scale;
-        font_ = ScaledFont(L"MS Sans Serif", kFontPoints, scale_);
-    }
+    SetScale(flat::SystemScale());
     const auto& items = model_.Items();
     ScopedMenu top{CreatePopupMenu()};
     if (!top) return std::nullopt;
