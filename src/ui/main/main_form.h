@@ -82,6 +82,7 @@ private:
     // Makes the panel's pictures at the display's scale and shapes the
     // window by them.
     void ScalePanel(platform::DisplayScale scale);
+    // suggested: where the system would put the window, screen pixels.
     void DpiChanged(HWND window, int dpi, const RECT& suggested);
 
     void Paint(HDC target);
