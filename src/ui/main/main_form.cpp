@@ -143,7 +143,9 @@ void MainForm::FirstShowSetUp() {
 }
 
 void MainForm::ScalePanel(platform::DisplayScale scale) {
+    const platform::DisplayScale before = pictures_.scale();
     pictures_.Scale(skin_, picture_, scale, app_.services().regions);
+    panel_.Rescaled(before, scale);
     platform::win32::ShapeWindow(window_.get(), pictures_.outline());
 }
 

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/display_scale.h"
 #include "platform/regions.h"
 #include "skin/desk_skin.h"
 #include "ui/main/panel_command.h"
@@ -55,6 +56,10 @@ public:
     bool MouseLeave();
     std::optional<CommandRequest> MouseDown(Point p, MouseButton button);
     std::optional<CommandRequest> MouseUp(Point p, MouseButton button);
+    // The skin was scaled again, from one display scale to another, as a
+    // drag across monitors does: a drag under way keeps its grip on the
+    // same point of the picture.
+    void Rescaled(platform::DisplayScale from, platform::DisplayScale to);
     // Another window took the mouse (a modal dialog opened): the press that
     // was under way ends without a click.
     void CaptureLost() { pressed_.reset(); }
