@@ -15,9 +15,10 @@ TEST(DisplayScale, ReferencePixelsRoundHalfAwayFromZeroBothWays) {
     const struct {
         int dpi, reference, display;
     } cases[] = {
-        {96, 271, 271},   {96, -7, -7},     {120, 1, 1},      {120, 2, 3},    {120, 271, 339},
-        {144, 1, 2},      {144, 271, 407},  {144, -1, -2},    {144, 0, 0},    {192, 271, 542},
-        {192, 32767, 65534}, {168, 3, 5},   {60, 10, 10},  // below 96 is taken as 96
+        {96, 271, 271},  {96, -7, -7},    {120, 1, 1},   {120, 2, 3},         {120, 271, 339},
+        {144, 1, 2},     {144, 271, 407}, {144, -1, -2}, {144, 0, 0},         {168, 3, 5},
+        {192, 271, 542}, {192, 32767, 65534},
+        {60, 10, 10},  // below 96 is taken as 96
     };
     for (const auto& c : cases) {
         const DisplayScale scale(c.dpi);
