@@ -94,7 +94,7 @@ endforeach()
 file(GLOB VESK_WINE_BENCH_SOURCES CONFIGURE_DEPENDS bench/wine/*.cpp)
 list(REMOVE_ITEM VESK_WINE_BENCH_SOURCES ${CMAKE_SOURCE_DIR}/bench/wine/memory_bench.cpp
   ${CMAKE_SOURCE_DIR}/bench/wine/minimal_window.cpp ${CMAKE_SOURCE_DIR}/bench/wine/startup_bench.cpp
-  ${CMAKE_SOURCE_DIR}/bench/wine/started_program.cpp)
+  ${CMAKE_SOURCE_DIR}/bench/wine/started_program.cpp ${CMAKE_SOURCE_DIR}/bench/wine/panel_paint_bench.cpp)
 add_executable(vesk_wine_bench ${VESK_WINE_BENCH_SOURCES})
 target_link_libraries(vesk_wine_bench PRIVATE vesk_win32)
 
@@ -110,3 +110,9 @@ add_dependencies(vesk_memory_bench Vesk vesk_minimal_window)
 add_executable(vesk_startup_bench bench/wine/startup_bench.cpp bench/wine/started_program.cpp)
 target_link_libraries(vesk_startup_bench PRIVATE vesk_win32)
 add_dependencies(vesk_startup_bench Vesk vesk_minimal_window)
+
+# The main window's paint at 200 % against 100 %, under Wine, with the
+# built-in skin from beside it.
+add_executable(vesk_paint_bench bench/wine/panel_paint_bench.cpp)
+target_link_libraries(vesk_paint_bench PRIVATE vesk_ui)
+add_dependencies(vesk_paint_bench default_skin Vesk)

@@ -79,7 +79,6 @@ void Commit(DecodedSkin& decoded, platform::Regions& regions, TDeskSkin& skin, S
     const SkinFile& f = decoded.file;
     skin.OutlineCount = static_cast<std::int32_t>(f.outline.size());
     std::copy(f.outline.begin(), f.outline.end(), skin.Outline.begin());
-    skinRegions[kOutlineRegion] = platform::ScopedRegion(regions, regions.CreatePolygon(f.outline));
     skin.DragRect = f.drag;
     skin.AboutRect = f.about;
     skin.StatusRect = f.status;
@@ -94,16 +93,25 @@ void Commit(DecodedSkin& decoded, platform::Regions& regions, TDeskSkin& skin, S
             for (Point p : f.polygons[i]) relative.push_back({p.x - f.selector.Left, p.y - f.selector.Top});
         }
         skin.SelectorPointCounts[i] = static_cast<std::int32_t>(relative.size());
-        skinRegions[i] = i < f.polygons.size() ? platform::ScopedRegion(regions, regions.CreatePolygon(relative))
-                                               : platform::ScopedRegion();
         skin.SelectorPoints[i] = std::move(relative);
     }
     skin.ReservedPoint = f.reserved;
     skin.MainImageSize = static_cast<std::int64_t>(f.mainJpeg.size());
     skin.DialogImageSize = static_cast<std::int64_t>(f.dialogJpeg.size());
+    MakeSkinRegions(skin, regions, skinRegions);
 }
 
 }  // namespace
+
+void MakeSkinRegions(const TDeskSkin& skin, platform::Regions& regions, SkinRegions& skinRegions) {
+    const std::vector<Point> outline(skin.Outline.begin(), skin.Outline.begin() + skin.OutlineCount);
+    skinRegions[kOutlineRegion] = platform::ScopedRegion(regions, regions.CreatePolygon(outline));
+    for (std::size_t i = 0; i < kMaxSelectorPolygons; ++i) {
+        skinRegions[i] = static_cast<std::int32_t>(i) < skin.SelectorCount
+                             ? platform::ScopedRegion(regions, regions.CreatePolygon(skin.SelectorPoints[i]))
+                             : platform::ScopedRegion();
+    }
+}
 
 SkinResult LoadSkin(const std::string& skinPath, const std::string& exePath, platform::Files& files,
                     platform::Regions& regions, TDeskSkin& skin, SkinRegions& skinRegions,

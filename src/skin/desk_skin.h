@@ -44,6 +44,10 @@ SkinResult LoadSkin(const std::string& skinPath, const std::string& exePath, pla
                     platform::Regions& regions, TDeskSkin& skin, SkinRegions& skinRegions,
                     image::RgbImage& mainImage, image::RgbImage& dialogImage);
 
+// The regions of the skin's outline and selector polygons, in the skin's
+// coordinates; what the regions held before is released.
+void MakeSkinRegions(const TDeskSkin& skin, platform::Regions& regions, SkinRegions& skinRegions);
+
 // Releases the selector regions and point lists, and the outline region
 // unless the main window took it as its shape (released to the window then).
 void FreeSkin(TDeskSkin& skin, SkinRegions& skinRegions);

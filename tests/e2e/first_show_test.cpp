@@ -1,5 +1,7 @@
 #include "desktop_test.h"
+#include "log_pixels.h"
 #include "poll.h"
+#include "screenshot.h"
 #include "user_input.h"
 
 namespace vesk::e2e {
@@ -51,6 +53,44 @@ TEST_F(FirstShowTest, HotkeyHeldByAnotherProgramOpensTheSettingsAtStart) {
     ASSERT_TRUE(main_ != nullptr && WaitUntilVisible(main_));
     EXPECT_TRUE(ExitVesk());
 }
+
+// Vesk started at 150 % and 200 %: the skin's 540 x 271 reference pixels
+// and its shape grow by the scale, and a click at the scaled centre of
+// hexagon 5 (237, 134 in the skin) switches to desktop 5.
+class ScaledFirstShowTest : public DesktopTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ScaledFirstShowTest, MainWindowShapeAndSelectorFollowTheDisplayScale) {
+    const int dpi = GetParam();
+    const ScopedLogPixels scale(static_cast<DWORD>(dpi));
+    ASSERT_TRUE(scale.set());
+    const auto scaled = [dpi](int reference) { return MulDiv(reference, dpi, 96); };
+    ASSERT_TRUE(Start(2));
+    RECT at{};
+    GetWindowRect(main_, &at);
+    EXPECT_NEAR(at.right - at.left, scaled(540), 1);
+    EXPECT_NEAR(at.bottom - at.top, scaled(271), 1);
+    const HRGN shape = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(main_, shape), ERROR) << "the window has no shape";
+    RECT box{};
+    GetRgnBox(shape, &box);
+    DeleteObject(shape);
+    EXPECT_EQ(box.left, 0);
+    EXPECT_EQ(box.top, 0);
+    EXPECT_NEAR(box.right, scaled(540), 1);
+    EXPECT_NEAR(box.bottom, scaled(271), 1);
+
+    // Desktop 5 gets the first window, so that showing it tells desktop 5.
+    windows_->Activate(windows()[0]);
+    PressKey(static_cast<WORD>(VK_NUMPAD5), {VK_CONTROL, VK_MENU});
+    ASSERT_TRUE(WaitUntilHidden(windows()[0]));
+    ClickAt(OnMainWindow(scaled(237), scaled(134)));
+    EXPECT_TRUE(WaitUntilVisible(windows()[0])) << "the click did not go to desktop 5";
+    EXPECT_TRUE(WaitUntilHidden(windows()[1])) << "the click did not leave desktop 1";
+    SaveScreenshot(L"main-window-" + std::to_wstring(dpi));
+    EXPECT_TRUE(ExitVesk());
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, ScaledFirstShowTest, ::testing::Values(144, 192));
 
 }  // namespace
 }  // namespace vesk::e2e

@@ -189,6 +189,20 @@ TEST_F(PanelTest, DragMovesTheWindowOnlyWhileTheLeftButtonIsHeld) {
     EXPECT_FALSE(panel.MouseMove({120, 10}, false).windowMovedBy);
 }
 
+TEST_F(PanelTest, ADragKeepsItsGripWhenTheScaleChanges) {
+    MainPanelModel panel(skin, regions, sim.regions);
+    panel.MouseDown({100, 11}, MouseButton::Left);
+    panel.Rescaled(platform::DisplayScale(96), platform::DisplayScale(144));
+    EXPECT_EQ(panel.DragOrigin().x, 150);
+    EXPECT_EQ(panel.DragOrigin().y, 17);
+    panel.Rescaled(platform::DisplayScale(144), platform::DisplayScale(192));
+    EXPECT_EQ(panel.DragOrigin().x, 200);
+    EXPECT_EQ(panel.DragOrigin().y, 22);
+    panel.MouseUp({100, 11}, MouseButton::Left);
+    panel.Rescaled(platform::DisplayScale(192), platform::DisplayScale(96));
+    EXPECT_EQ(panel.DragOrigin().x, MainPanelModel::kNoDrag) << "no drag, nothing to keep";
+}
+
 TEST_F(PanelTest, PressOutsideTheDragAreaNeverMovesTheWindow) {
     MainPanelModel panel(skin, regions, sim.regions);
     panel.MouseDown({100, 100}, MouseButton::Left);

@@ -6,6 +6,7 @@
 #include "jpeg_fixture.h"
 #include "platform/sim/sim_system.h"
 #include "skin/desk_skin.h"
+#include "skin/skin_scale.h"
 
 namespace vesk::skin {
 namespace {
@@ -93,6 +94,57 @@ TEST_F(SkinLoading, BuiltInSkinHasItsDocumentedGeometry) {
         for (int j = 0; j < 9; ++j) EXPECT_EQ(sim.regions.Contains(regions[j], centre), i == j) << i << " " << j;
     }
     EXPECT_TRUE(sim.regions.Contains(regions[kOutlineRegion], {539, 270}));
+}
+
+TEST_F(SkinLoading, ScaledSkinMovesEveryEdgeAndKeepsItsHexagons) {
+    sim.files.Put(kExePath, WithAppendedSkin(DefaultSkinBytes()));
+    ASSERT_TRUE(Load());
+    const struct {
+        int dpi;
+        Point corner;
+        Rect close, selector, lastCommand;
+    } cases[] = {
+        {96, {540, 271}, {507, 7, 529, 21}, {142, 46, 367, 221}, {444, 246, 530, 262}},
+        {144, {810, 407}, {761, 11, 794, 32}, {213, 69, 551, 332}, {666, 369, 795, 393}},
+        {192, {1080, 542}, {1014, 14, 1058, 42}, {284, 92, 734, 442}, {888, 492, 1060, 524}},
+    };
+    for (const auto& c : cases) {
+        ScaledSkin scaled;
+        ScaleSkin(skin, platform::DisplayScale(c.dpi), sim.regions, scaled);
+        const TDeskSkin& s = scaled.skin;
+        EXPECT_EQ(s.Outline[2].x, c.corner.x) << c.dpi;
+        EXPECT_EQ(s.Outline[2].y, c.corner.y) << c.dpi;
+        EXPECT_EQ(s.CloseRect, c.close) << c.dpi;
+        EXPECT_EQ(s.SelectorRect, c.selector) << c.dpi;
+        EXPECT_EQ(s.CommandRects[13], c.lastCommand) << c.dpi;
+        EXPECT_TRUE(sim.regions.Contains(scaled.regions[kOutlineRegion], {c.corner.x - 1, c.corner.y - 1}));
+        EXPECT_FALSE(sim.regions.Contains(scaled.regions[kOutlineRegion], c.corner));
+        for (int i = 0; i < 9; ++i) {
+            // The reference centre of each hexagon, scaled, hits that hexagon only.
+            const auto& p = skin.SelectorPoints[i];
+            const platform::DisplayScale scale(c.dpi);
+            const Point centre{scale.Px((p[1].x + p[4].x) / 2), scale.Px((p[0].y + p[3].y) / 2)};
+            for (int j = 0; j < 9; ++j) {
+                EXPECT_EQ(sim.regions.Contains(scaled.regions[j], centre), i == j) << c.dpi << ": " << i << " " << j;
+            }
+            // A point stays where the picture has it: relative to the scaled selector.
+            EXPECT_EQ(s.SelectorPoints[i][0].x + s.SelectorRect.Left,
+                      scale.Px(p[0].x + skin.SelectorRect.Left)) << c.dpi;
+        }
+        if (c.dpi == 96) {
+            for (int i = 0; i < skin.OutlineCount; ++i) EXPECT_EQ(s.Outline[i].x, skin.Outline[i].x);
+            for (int i = 0; i < 9; ++i) {
+                for (std::size_t k = 0; k < skin.SelectorPoints[i].size(); ++k) {
+                    EXPECT_EQ(s.SelectorPoints[i][k].x, skin.SelectorPoints[i][k].x);
+                    EXPECT_EQ(s.SelectorPoints[i][k].y, skin.SelectorPoints[i][k].y);
+                }
+            }
+            EXPECT_EQ(s.DragRect, skin.DragRect);
+            EXPECT_EQ(s.AboutRect, skin.AboutRect);
+            EXPECT_EQ(s.StatusRect, skin.StatusRect);
+            EXPECT_EQ(s.MinimizeRect, skin.MinimizeRect);
+        }
+    }
 }
 
 TEST_F(SkinLoading, StandaloneSkinIsUsedOnlyWithTheExactMagic) {

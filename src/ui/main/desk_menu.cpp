@@ -4,7 +4,8 @@
 
 #include "platform/win32/scoped_handles.h"
 #include "platform/win32/utf.h"
-#include "ui/flat/fonts.h"
+#include "ui/flat/dpi.h"
+#include "ui/main/scaled_font.h"
 
 namespace vesk::ui {
 namespace {
@@ -22,7 +23,7 @@ constexpr COLORREF kFrame = RGB(0, 0, 0);
 constexpr COLORREF kSeparatorDark = RGB(127, 127, 127);
 constexpr COLORREF kSeparatorLight = RGB(223, 223, 223);
 constexpr int kFontPoints = 9;
-constexpr int kTextLeft = 10;  // pixels from the item's left edge
+constexpr int kTextLeft = 10;  // reference pixels from the item's left edge
 constexpr int kTextTop = 3;
 constexpr int kExtraWidth = 20;
 
@@ -57,11 +58,16 @@ void Box(HDC dc, const RECT& r, COLORREF fill, COLORREF frame) {
 }  // namespace
 
 DeskMenu::DeskMenu(const DeskMenuModel& model)
-    : model_(model),
-      font_(flat::MakeFont(
-          flat::NamedFace(L"MS Sans Serif", flat::PointsHigh(kFontPoints), DEFAULT_PITCH | FF_SWISS))) {}
+    : model_(model), font_(ScaledFont(L"MS Sans Serif", kFontPoints, scale_)) {}
+
+void DeskMenu::SetScale(platform::DisplayScale scale) {
+    if (scale == scale_) return;
+    scale_ = scale;
+    font_ = ScaledFont(L"MS Sans Serif", kFontPoints, scale_);
+}
 
 std::optional<std::size_t> DeskMenu::PopUp(HWND owner, POINT at) {
+    SetScale(flat::SystemScale());
     const auto& items = model_.Items();
     ScopedMenu top{CreatePopupMenu()};
     if (!top) return std::nullopt;
@@ -106,14 +112,14 @@ bool DeskMenu::Measure(HWND owner, MEASUREITEMSTRUCT& measure) const {
     if (measure.CtlType != ODT_MENU) return false;
     const DeskMenuItem* item = ItemOf(measure.itemData);
     if (!item) return false;
-    measure.itemHeight = static_cast<UINT>(MenuItemHeight(item->caption));
+    measure.itemHeight = static_cast<UINT>(scale_.Px(MenuItemHeight(item->caption)));
     const std::wstring text = platform::win32::Widen(MenuItemText(item->caption));
     SIZE size{};
     if (const flat::WindowDc dc(owner, flat::WindowDc::Area::Client); dc.get()) {
         const flat::Selection selected(dc.get(), font_.get());
         GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
     }
-    measure.itemWidth = static_cast<UINT>(size.cx + kExtraWidth);
+    measure.itemWidth = static_cast<UINT>(size.cx + scale_.Px(kExtraWidth));
     return true;
 }
 
@@ -138,7 +144,8 @@ bool DeskMenu::Draw(const DRAWITEMSTRUCT& draw, int currentDesktop) const {
     const flat::Selection font(dc, font_.get());
     SetTextColor(dc, ColorOf(DeskMenuModel::TextColor(*item, selected, currentDesktop)));
     const std::wstring wide = platform::win32::Widen(text);
-    TextOutW(dc, r.left + kTextLeft, r.top + kTextTop, wide.c_str(), static_cast<int>(wide.size()));
+    TextOutW(dc, r.left + scale_.Px(kTextLeft), r.top + scale_.Px(kTextTop), wide.c_str(),
+             static_cast<int>(wide.size()));
     return true;
 }
 

@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "platform/display_scale.h"
 #include "ui/flat/gdi.h"
 #include "ui/main/desk_menu_model.h"
 
@@ -19,6 +20,9 @@ public:
     // pixels; the system keeps it on the screen). The index of the chosen
     // item, or nullopt when the menu was closed without a choice.
     std::optional<std::size_t> PopUp(HWND owner, POINT at);
+    // The scale the items are measured and drawn at; PopUp takes the
+    // system's, as the menu opens on the primary screen.
+    void SetScale(platform::DisplayScale scale);
     // False when the message is not about this menu's items.
     bool Measure(HWND owner, MEASUREITEMSTRUCT& item) const;
     bool Draw(const DRAWITEMSTRUCT& item, int currentDesktop) const;
@@ -27,6 +31,7 @@ private:
     const DeskMenuItem* ItemOf(ULONG_PTR data) const;
 
     const DeskMenuModel& model_;
+    platform::DisplayScale scale_;  // font_ is made for it
     flat::ScopedFont font_;
 };
 

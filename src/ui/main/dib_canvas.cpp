@@ -5,7 +5,12 @@
 namespace vesk::ui {
 namespace {
 
-int RowBytes(int width) { return (width * 3 + 3) & ~3; }
+// Four bytes a pixel, as the window surfaces are: Wine spends several times
+// longer copying a 24-bit picture to a window than a 32-bit one (about 1 ms
+// against 0.06 ms for the built-in skin at 100 %), converting each pixel.
+constexpr int kPixelBytes = 4;
+
+int RowBytes(int width) { return width * kPixelBytes; }
 
 }  // namespace
 
@@ -18,7 +23,7 @@ DibCanvas::DibCanvas(int width, int height) {
     info.bmiHeader.biWidth = width;
     info.bmiHeader.biHeight = -height;  // top-down, like RgbImage
     info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biBitCount = 8 * kPixelBytes;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
@@ -35,10 +40,11 @@ DibCanvas::DibCanvas(const image::RgbImage& image) : DibCanvas(image.width, imag
     const std::uint8_t* from = image.pixels.data();
     for (int y = 0; y < height_; ++y) {
         std::uint8_t* to = bits_ + static_cast<std::size_t>(y) * RowBytes(width_);
-        for (int x = 0; x < width_; ++x, from += 3, to += 3) {
+        for (int x = 0; x < width_; ++x, from += 3, to += kPixelBytes) {
             to[0] = from[2];
             to[1] = from[1];
             to[2] = from[0];
+            to[3] = 0;
         }
     }
     GdiFlush();

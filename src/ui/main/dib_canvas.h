@@ -35,7 +35,7 @@ private:
     HGDIOBJ previous_ = nullptr;  // the DC's own bitmap, put back before the DIB goes
     int width_ = 0;
     int height_ = 0;
-    std::uint8_t* bits_ = nullptr;  // top-down rows of B, G, R pixels, each row padded to 4 bytes
+    std::uint8_t* bits_ = nullptr;  // top-down rows of B, G, R, 0 pixels
 };
 
 }  // namespace vesk::ui

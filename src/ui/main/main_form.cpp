@@ -8,7 +8,7 @@
 #include "ui/dialogs/kill_frm.h"
 #include "ui/dialogs/setting_frm.h"
 #include "ui/dialogs/window_frm.h"
-#include "ui/flat/fonts.h"
+#include "ui/flat/dpi.h"
 #include "ui/main/console_output.h"
 #include "ui/main/record_file_dialogs.h"
 
@@ -18,10 +18,10 @@ namespace {
 constexpr const wchar_t* kClassName = kMainWindowClass;
 constexpr const wchar_t* kTitle = kMainWindowTitle;
 constexpr int kIconId = 1;
-// The design size, kept until the skin gives the real one.
+// The design size, kept until the skin gives the real one; 96-DPI
+// reference pixels, like every size here.
 constexpr int kDesignWidth = 538;
 constexpr int kDesignHeight = 271;
-constexpr int kLabelPoints = 8;
 
 // Where the system has it (Windows 9x), RegisterServiceProcess keeps the
 // program running when the user logs off and out of the task list.
@@ -46,10 +46,8 @@ MainForm::MainForm(App& app, HINSTANCE instance)
       context_{app.state(), app.services(), app.prompt(), *this, app.journal()},
       recorder_(app.state(), app.services(), app.prompt(), *this),
       commands_(context_, recorder_, *this),
-      panel_(skin_, skinRegions_, app.services().regions),
-      deskMenu_(menuModel_),
-      labelFont_(flat::MakeFont(
-          flat::NamedFace(L"MS Sans Serif", flat::PointsHigh(kLabelPoints), DEFAULT_PITCH | FF_SWISS))) {}
+      panel_(pictures_.skin(), pictures_.regions(), app.services().regions),
+      deskMenu_(menuModel_) {}
 
 bool MainForm::Create() {
     WNDCLASSEXW description{};
@@ -67,11 +65,12 @@ bool MainForm::Create() {
     // tool window, which gets none either.
     appWindow_.reset(CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0,
                                      nullptr, nullptr, instance_, nullptr));
-    const POINT at = ScreenCentreFor(kDesignWidth, kDesignHeight);
+    const flat::DisplayScale scale = flat::SystemScale();
+    const int width = scale.Px(kDesignWidth), height = scale.Px(kDesignHeight);
+    const POINT at = ScreenCentreFor(width, height);
     // WM_NCCREATE hands the window to window_, for the handlers of WM_CREATE.
     return CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, windowClass_->name(), kTitle, WS_POPUP | WS_CLIPCHILDREN,
-                           at.x, at.y, kDesignWidth, kDesignHeight, appWindow_.get(), nullptr, instance_,
-                           this) != nullptr;
+                           at.x, at.y, width, height, appWindow_.get(), nullptr, instance_, this) != nullptr;
 }
 
 // FormCreate: runs inside WM_CREATE.
@@ -126,13 +125,11 @@ void MainForm::FirstShowSetUp() {
         return;
     }
 
-    const POINT at = ScreenCentreFor(mainImage.width, mainImage.height);
-    SetWindowPos(window_.get(), nullptr, at.x, at.y, mainImage.width, mainImage.height, SWP_NOZORDER | SWP_NOACTIVATE);
-    background_.emplace(mainImage);
-    frame_.emplace(mainImage.width, mainImage.height);
-    mainImage = {};
-
-    platform::win32::ShapeWindow(window_.get(), skinRegions_[skin::kOutlineRegion]);
+    picture_ = std::move(mainImage);
+    ScalePanel(flat::WindowScale(window_.get()));
+    const DibCanvas& shown = *pictures_.background();
+    const POINT at = ScreenCentreFor(shown.width(), shown.height());
+    SetWindowPos(window_.get(), nullptr, at.x, at.y, shown.width(), shown.height(), SWP_NOZORDER | SWP_NOACTIVATE);
     firstShow_ = false;
 
     commands_.StartUp();
@@ -145,8 +142,30 @@ void MainForm::FirstShowSetUp() {
     // PlaceControls: the labels, status line and buttons are drawn at their
     // skin rectangles; the selector gets its own copy of the picture to carry
     // the outlines.
-    selector_.emplace(*background_, skin_.SelectorRect);
+    pictures_.MakeSelector();
     DrawSelectorOutline(1, true);
+    RedrawAll();
+}
+
+void MainForm::ScalePanel(platform::DisplayScale scale) {
+    const platform::DisplayScale before = pictures_.scale();
+    pictures_.Scale(skin_, picture_, scale, app_.services().regions);
+    panel_.Rescaled(before, scale);
+    platform::win32::ShapeWindow(window_.get(), pictures_.outline());
+}
+
+// The window moved to a display of another scale (Windows 8.1 and later; the
+// system's scale is the only one elsewhere, Wine included).
+void MainForm::DpiChanged(HWND window, int dpi, const RECT& suggested) {
+    int width = suggested.right - suggested.left, height = suggested.bottom - suggested.top;
+    if (!firstShow_ && window_ && platform::DisplayScale(dpi) != pictures_.scale()) {
+        ScalePanel(platform::DisplayScale(dpi));
+        // The system's suggestion scales the old size, which rounding may
+        // have left a pixel off the new picture.
+        width = pictures_.background()->width();
+        height = pictures_.background()->height();
+    }
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     RedrawAll();
 }
 
@@ -157,6 +176,7 @@ void MainForm::Close() {
     MarkAsServiceProcess(false);
     // FormClose.
     if (trayIcon_) trayIcon_->Delete();
+    pictures_.Free();
     skin::FreeSkin(skin_, skinRegions_);
     app_.dialogImage() = {};
     // Emptied before the window goes: what its destruction sends finds the
@@ -202,21 +222,12 @@ void MainForm::SetTrayIconShown(bool shown) {
 }
 
 void MainForm::DrawSelectorOutline(int desktop, bool current) {
-    if (!selector_ || desktop < 1 || desktop > skin_.SelectorCount) return;
-    const auto& points = skin_.SelectorPoints[static_cast<std::size_t>(desktop - 1)];
-    if (points.empty()) return;
-    std::vector<POINT> polyline;
-    polyline.reserve(points.size());
-    for (const auto& p : points) polyline.push_back({p.x, p.y});
-    const flat::ScopedPen pen{CreatePen(PS_SOLID, 2, current ? RGB(255, 0, 0) : RGB(0, 0, 0))};
-    const flat::Selection selected(selector_->dc(), pen.get());
-    Polyline(selector_->dc(), polyline.data(), static_cast<int>(polyline.size()));
-    Redraw(skin_.SelectorRect);
+    if (pictures_.DrawSelectorOutline(desktop, current)) Redraw(pictures_.skin().SelectorRect);
 }
 
 void MainForm::SetStatusText(const std::string& text) {
     panel_.SetStatusText(text);
-    Redraw(skin_.StatusRect);
+    Redraw(pictures_.skin().StatusRect);
 }
 
 // A command label and the tray menu item that mirrors it.
@@ -224,7 +235,7 @@ void MainForm::SetCommandCaption(int label, const char* menuItem, const std::str
                                  const std::string& menuCaption) {
     panel_.SetCaption(label, labelCaption);
     menuModel_.SetCaption(menuItem, menuCaption);
-    Redraw(skin_.CommandRects[static_cast<std::size_t>(label - 1)]);
+    Redraw(pictures_.skin().CommandRects[static_cast<std::size_t>(label - 1)]);
 }
 
 void MainForm::SetIconsCommandCaption(const std::string& caption) {
@@ -253,6 +264,23 @@ std::optional<std::string> MainForm::ChooseFileToPlay() { return AskRecordFileTo
 
 void MainForm::SendRecordDone() {
     if (window_) SendMessageW(window_.get(), WM_RECORDDONE, 0, 0);
+}
+
+void MainForm::Paint(HDC target) {
+    if (pictures_.Paint(target, panel_)) return;
+    RECT client{};
+    GetClientRect(window_.get(), &client);
+    FillRect(target, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+}
+
+void MainForm::Redraw(const skin::Rect& area) {
+    if (!window_) return;
+    const RECT r{area.Left, area.Top, area.Right, area.Bottom};
+    InvalidateRect(window_.get(), &r, FALSE);
+}
+
+void MainForm::RedrawAll() {
+    if (window_) InvalidateRect(window_.get(), nullptr, FALSE);
 }
 
 void MainForm::RunCommand(const CommandRequest& request) {

@@ -10,8 +10,8 @@
 #include "ui/main/app.h"
 #include "ui/main/desk_menu.h"
 #include "ui/main/desk_menu_model.h"
-#include "ui/main/dib_canvas.h"
 #include "ui/main/main_panel_model.h"
+#include "ui/main/panel_pictures.h"
 #include "ui/main/tray_icon.h"
 #include "ui/main/window_class.h"
 
@@ -87,6 +87,12 @@ private:
     void TrayMessage(UINT mouseMessage);
     void RunCommand(const CommandRequest& request);
 
+    // Makes the panel's pictures at the display's scale and shapes the
+    // window by them.
+    void ScalePanel(platform::DisplayScale scale);
+    // suggested: where the system would put the window, screen pixels.
+    void DpiChanged(HWND window, int dpi, const RECT& suggested);
+
     void Paint(HDC target);
     void Redraw(const skin::Rect& area);
     void SetCommandCaption(int label, const char* menuItem, const std::string& labelCaption,
@@ -99,15 +105,16 @@ private:
     recorder::Recorder recorder_;
     engine::MainCommands commands_;
 
+    // The skin as loaded, in 96-DPI reference pixels, kept for a change of
+    // display scale; the panel hit-tests and draws pictures_, made from it
+    // at the window's scale.
     skin::TDeskSkin skin_;
     skin::SkinRegions skinRegions_;
+    image::RgbImage picture_;  // the skin's main picture
+    PanelPictures pictures_;
     MainPanelModel panel_;
     DeskMenuModel menuModel_;
     DeskMenu deskMenu_;
-    std::optional<DibCanvas> background_;  // Image1's picture
-    std::optional<DibCanvas> selector_;    // Image2's picture, carrying the outlines
-    std::optional<DibCanvas> frame_;       // where each paint is put together
-    flat::ScopedFont labelFont_;
 
     std::optional<RegisteredWindowClass> windowClass_;
     platform::win32::ScopedWindow appWindow_;  // the hidden owner: no taskbar button

@@ -62,8 +62,8 @@ LRESULT MainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_TRAYICON: TrayMessage(static_cast<UINT>(lParam)); return 0;
     case WM_ERASEBKGND:
         // The picture goes on at once, so the window never flashes white.
-        if (background_) {
-            background_->CopyTo(reinterpret_cast<HDC>(wParam), 0, 0);
+        if (const DibCanvas* background = pictures_.background()) {
+            background->CopyTo(reinterpret_cast<HDC>(wParam), 0, 0);
             return 1;
         }
         break;
@@ -72,6 +72,9 @@ LRESULT MainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
         Paint(dc.get());
         return 0;
     }
+    case WM_DPICHANGED:
+        DpiChanged(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_MEASUREITEM:
         if (deskMenu_.Measure(window, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
         break;

@@ -181,6 +181,11 @@ MainPanelModel::MoveResult MainPanelModel::MouseMove(Point p, bool leftHeld) {
     return result;
 }
 
+void MainPanelModel::Rescaled(platform::DisplayScale from, platform::DisplayScale to) {
+    if (dragOrigin_.x == kNoDrag) return;
+    dragOrigin_ = {to.Px(from.FromPx(dragOrigin_.x)), to.Px(from.FromPx(dragOrigin_.y))};
+}
+
 bool MainPanelModel::MouseLeave() {
     if (pressed_) return false;  // the pressed control keeps the mouse
     const bool changed = hotLabel_ != 0 || hoveredButton_ != PanelPart::Background;

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/display_scale.h"
 #include "platform/regions.h"
 #include "skin/desk_skin.h"
 #include "ui/main/panel_command.h"
@@ -34,7 +35,8 @@ inline constexpr int kMusicLabel = 5;
 // The main window's panel without the drawing: which control lies under a
 // point, the command labels' captions and highlight, the status line, the
 // pointer shape, the drag and what each press and release runs. Every
-// position is in main-image pixels, which are the window's client pixels.
+// position is in the window's client pixels: the skin it is given is the one
+// scaled to the window's display.
 class MainPanelModel {
 public:
     static constexpr int kNoDrag = -1000;
@@ -54,6 +56,10 @@ public:
     bool MouseLeave();
     std::optional<CommandRequest> MouseDown(Point p, MouseButton button);
     std::optional<CommandRequest> MouseUp(Point p, MouseButton button);
+    // The skin was scaled again, from one display scale to another, as a
+    // drag across monitors does: a drag under way keeps its grip on the
+    // same point of the picture.
+    void Rescaled(platform::DisplayScale from, platform::DisplayScale to);
     // Another window took the mouse (a modal dialog opened): the press that
     // was under way ends without a click.
     void CaptureLost() { pressed_.reset(); }

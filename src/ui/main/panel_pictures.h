@@ -1,0 +1,58 @@
+#pragma once
+#include "platform/win32/windows_api.h"
+
+#include <array>
+#include <optional>
+
+#include "image/rgb_image.h"
+#include "platform/display_scale.h"
+#include "skin/skin_scale.h"
+#include "ui/flat/gdi.h"
+#include "ui/main/dib_canvas.h"
+#include "ui/main/main_panel_model.h"
+
+namespace vesk::ui {
+
+// The main window's panel at one display scale: the skin's geometry and
+// regions scaled, its picture resampled, the selector's copy of it that
+// carries the outlines, the frame each paint is put together in and the
+// label font. All of it is made once per scale; a paint only copies pictures
+// and writes text. Positions are the window's client pixels.
+class PanelPictures {
+public:
+    // The skin at this scale (its geometry and regions), for the panel model
+    // to hit-test; stays at the same address across scales.
+    const skin::TDeskSkin& skin() const { return scaled_.skin; }
+    const skin::SkinRegions& regions() const { return scaled_.regions; }
+    platform::DisplayScale scale() const { return scaled_.scale; }
+    // The outline region, for the window to take as its shape.
+    platform::ScopedRegion& outline() { return scaled_.regions[skin::kOutlineRegion]; }
+
+    // Makes everything at `scale` from the skin as loaded (96-DPI reference
+    // pixels, `picture` its main picture); a selector made before is made
+    // again with the outlines it carried.
+    void Scale(const skin::TDeskSkin& reference, const image::RgbImage& picture, platform::DisplayScale scale,
+               platform::Regions& regions);
+    // The selector's own copy of the picture, once start-up is done.
+    void MakeSelector();
+    // False when there is no selector (yet) or no such hexagon.
+    bool DrawSelectorOutline(int desktop, bool current);
+
+    // Nullptr before the first Scale.
+    const DibCanvas* background() const { return background_ ? &*background_ : nullptr; }
+    // False when there was nothing to paint with: the target is left alone.
+    bool Paint(HDC target, const MainPanelModel& panel) const;
+    void Free();
+
+private:
+    skin::ScaledSkin scaled_;
+    std::optional<DibCanvas> background_;  // Image1's picture
+    std::optional<DibCanvas> selector_;    // Image2's picture, carrying the outlines
+    std::optional<DibCanvas> frame_;       // where each paint is put together
+    flat::ScopedFont labelFont_;
+    // The outline last drawn around each hexagon, to be drawn again at a new
+    // scale: 0 none, 1 black, 2 red (current).
+    std::array<int, skin::kMaxSelectorPolygons> outlines_{};
+};
+
+}  // namespace vesk::ui
