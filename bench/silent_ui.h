@@ -21,6 +21,7 @@ public:
     void SetIconsCommandCaption(const std::string&) override {}
     void SetTaskbarCommandCaption(const std::string&) override {}
     void SetMusicCommandCaption(const std::string&) override {}
+    void DesktopEntered(int) override {}
 };
 
 }  // namespace vesk::bench

@@ -31,6 +31,9 @@ struct WindowRequest {
     std::uint64_t at = 0;      // clock milliseconds
 };
 
+// The longest desktop name, in characters (not bytes).
+inline constexpr std::size_t kLongestDesktopName = 32;
+
 // One desktop's settings, kept under its Desktop1..Desktop9 key.
 // Bits of DesktopSettings::Forwhat: when a desktop asks for its password.
 inline constexpr std::uint8_t kPasswordOnEnter = 1;
@@ -46,6 +49,7 @@ struct DesktopSettings {
     bool Volume = true;              // sound on while current
     std::string Password;            // plain text; empty for none
     std::uint8_t Forwhat = 0;        // kPasswordOnEnter and kPasswordOnLeave bits
+    std::string Name;                // UTF-8, at most kLongestDesktopName characters; empty: unnamed
     bool operator==(const DesktopSettings&) const = default;
 };
 
@@ -68,6 +72,7 @@ struct CommonSettings {
     bool ShowHelp = true;
     bool RecordHint = true;
     bool ShowIcon = true;
+    bool TrayNumber = true;  // the tray icon shows the current desktop's number
     std::int32_t ControlHot1 = 2, ControlHot2 = 121;
     std::int32_t Setting1 = 2, Setting2 = 122;
     std::int32_t Record1 = 2, Record2 = 123;

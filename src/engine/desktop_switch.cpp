@@ -1,6 +1,7 @@
 #include "engine/desktop_switch.h"
 
 #include "engine/appearance.h"
+#include "engine/desktop_names.h"
 #include "engine/window_requests.h"
 
 namespace vesk::engine {
@@ -76,7 +77,7 @@ bool SwitchDesktop(DesktopContext& c, int target) {
     const bool underWay = CollectWithRequests(s, windows, current, now);
     HideListed(c, current, s.Desktop(current).WindowList, underWay);
     NoteHidden(s, current, now);
-    c.view.SetStatusText("Vesk " + std::to_string(target));
+    c.view.SetStatusText(DesktopTitle(s, target));
     s.CurrentDesktop = target;
     ApplyShellWindow(c, kDesktopIconsKind);
     ApplyShellWindow(c, kTaskbarKind);
@@ -89,6 +90,7 @@ bool SwitchDesktop(DesktopContext& c, int target) {
     c.journal.Entered(target);
     windows.SetForeground(entering.FocusWindow);
     ApplyWallpaper(s, c.system, target);
+    c.view.DesktopEntered(target);
     return true;
 }
 

@@ -15,6 +15,8 @@ public:
     virtual void SetIconsCommandCaption(const std::string& caption) = 0;    // "Hide Desk" / "Show Desk"
     virtual void SetTaskbarCommandCaption(const std::string& caption) = 0;  // "Hide TaskBar" / "Show TaskBar"
     virtual void SetMusicCommandCaption(const std::string& caption) = 0;    // "Music On" / "Music Off"
+    // A switch is complete: `desktop` is the current one now.
+    virtual void DesktopEntered(int desktop) = 0;
 };
 
 }  // namespace vesk::engine

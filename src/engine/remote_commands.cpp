@@ -15,7 +15,10 @@ int Wrapped(int desktop) { return (desktop + kDesktopCount - 1) % kDesktopCount 
 
 RemoteReply MainCommands::RunRemote(const RemoteCommand& command) {
     TControlDesktop& s = d_.state;
-    if (command.action == RemoteAction::Current) return {kCommandDone, std::to_string(s.CurrentDesktop)};
+    if (command.action == RemoteAction::Current) {
+        const std::string& name = s.Desktop(s.CurrentDesktop).Name;
+        return {kCommandDone, std::to_string(s.CurrentDesktop) + (name.empty() ? "" : " " + name)};
+    }
     if (!s.HotkeyGate || switching_) return NotDone("Vesk is busy with a dialog or a switch; nothing was done.");
     const auto switchTo = [&](int desktop) {
         SwitchForDesktopKey(desktop);

@@ -4,6 +4,7 @@
 
 #include "engine/appearance.h"
 #include "engine/control_desktop.h"
+#include "engine/desktop_names.h"
 #include "engine/registry_names.h"
 #include "engine/system_actions.h"
 
@@ -49,6 +50,7 @@ constexpr Field<CommonSettings> kCommonFields[] = {
     {"RecordHint", &CommonSettings::RecordHint},
     {"ShowIcon", &CommonSettings::ShowIcon},
     {"MaxSize", &CommonSettings::MaxSize},
+    {"TrayNumber", &CommonSettings::TrayNumber},
 };
 
 constexpr Field<DesktopSettings> kDesktopFields[] = {
@@ -62,6 +64,7 @@ constexpr Field<DesktopSettings> kDesktopFields[] = {
     {"ProgWnd", &DesktopSettings::ProgWnd},
     {"TrayWnd", &DesktopSettings::TrayWnd},
     {"Volume", &DesktopSettings::Volume},
+    {"Name", &DesktopSettings::Name},
 };
 
 // A DWORD reads as a signed 32-bit number: a 64-bit member gets it
@@ -156,6 +159,8 @@ void LoadDesktop(TControlDesktop& s, Registry& registry, RegistryRoot root, int 
     // the registry gets an empty path.
     settings.Wallpaper = s.StartWallpaper;
     LoadFields(OpenSettingsKey(registry, root, reg::DesktopKey(n)).get(), kDesktopFields, defaults, settings);
+    // A name edited in the registry by hand may be longer or hold line breaks.
+    settings.Name = LimitedDesktopName(settings.Name);
 }
 
 // false at the first key that cannot be created or value that cannot be

@@ -88,7 +88,9 @@ inline constexpr const char* kSettingsValueNames[] = {
     "SettingPassword", "ControlHot1", "ControlHot2", "Setting1", "Setting2", "Record1", "Record2", "Play1",
     "Play2", "ShowHelp", "RecordHint", "ShowIcon", "MaxSize", "DesktopHot", "Wallpaper", "TileWall",
     "Password", "Forwhat", "ForWhat", "ProgWnd", "TrayWnd", "Volume", engine::reg::kRunValue,
-    engine::reg::kWallPaperValue, engine::reg::kTileWallpaperValue, engine::reg::kWallpaperStyleValue};
+    engine::reg::kWallPaperValue, engine::reg::kTileWallpaperValue, engine::reg::kWallpaperStyleValue,
+    // Added later: at the end, so that the seeds kept keep their meaning.
+    "Name", "TrayNumber"};
 inline constexpr std::size_t kSettingsValueNameCount = std::size(kSettingsValueNames);
 
 // A picture that exists on the simulated disk, so that a stored wallpaper

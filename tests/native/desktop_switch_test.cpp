@@ -76,6 +76,11 @@ TEST_F(Switching, LeavingHidesAndReturningShowsWithTheRememberedFocus) {
     EXPECT_FALSE(Visible(mail));
     EXPECT_EQ(sim.windows.foreground, editor);
     EXPECT_EQ(state.Desktop(2).WindowList, (Handles{mail}));
+
+    state.Desktop(2).Name = "Mail";
+    ASSERT_TRUE(Switch(2));
+    EXPECT_EQ(view.status, "Vesk 2 \xC2\xB7 Mail") << "a named desktop is shown with its name";
+    EXPECT_EQ(view.entered, (std::vector<int>{2, 1, 2})) << "told once each switch is complete";
 }
 
 TEST_F(Switching, ClosedWindowsAreSkippedAndStayListed) {

@@ -15,8 +15,10 @@ public:
     void SetIconsCommandCaption(const std::string& caption) override { iconsCaption = caption; }
     void SetTaskbarCommandCaption(const std::string& caption) override { taskbarCaption = caption; }
     void SetMusicCommandCaption(const std::string& caption) override { musicCaption = caption; }
+    void DesktopEntered(int desktop) override { entered.push_back(desktop); }
 
     std::vector<std::string> outlines;
+    std::vector<int> entered;
     std::string status, iconsCaption = "Hide Desk", taskbarCaption = "Hide TaskBar", musicCaption;
 };
 

@@ -287,6 +287,8 @@ TEST_F(Commands, RemoteCommandsRunAsTheirKeysAndSayWhetherTheyWereCarriedOut) {
     EXPECT_EQ(run(RemoteAction::Desktop, 3).status, kCommandDone);
     EXPECT_EQ(state.CurrentDesktop, 3);
     EXPECT_EQ(run(RemoteAction::Current).text, "3");
+    state.Desktop(3).Name = "Mail";
+    EXPECT_EQ(run(RemoteAction::Current).text, "3 Mail");
     EXPECT_EQ(run(RemoteAction::Previous).status, kCommandDone);
     EXPECT_EQ(run(RemoteAction::Previous).status, kCommandDone);
     EXPECT_EQ(run(RemoteAction::Previous).status, kCommandDone);

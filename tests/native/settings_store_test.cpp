@@ -117,6 +117,8 @@ TEST_F(SettingsStore, SaveThenLoadRoundTripsEveryStoredField) {
     d5.ProgWnd = false;
     d5.TrayWnd = false;
     d5.Volume = false;
+    d5.Name = "Post · 邮件";
+    state.TrayNumber = false;
     SaveSettings(state, sim.registry, "C:\\Vesk\\Vesk.exe");
 
     TControlDesktop loaded;
@@ -174,6 +176,8 @@ TEST_F(SettingsStore, StoredValuesOutsideTheirRangeFollowTheNarrowingRules) {
     sim.registry.SetDword(HKLM, d3, "Volume", 7);
     sim.registry.SetDword(HKLM, reg::kCommonKey, "DesktopNum", 4);
     sim.registry.SetDword(HKLM, reg::kCommonKey, "MaxSize", 0xFFFFFFFF);
+    sim.registry.SetString(HKLM, d3, "Name", "Line\r\nbreak and then far more than thirty-two letters");
+    sim.registry.SetString(HKLM, reg::DesktopKey(4), "Name", std::string(31, 'x') + "жж");
     Load();
 
     EXPECT_EQ(state.Desktop(3).TileWall, 2);
@@ -182,6 +186,8 @@ TEST_F(SettingsStore, StoredValuesOutsideTheirRangeFollowTheNarrowingRules) {
     EXPECT_EQ(state.DesktopNum, 9);
     EXPECT_EQ(state.MaxSize, -1) << "sign-extended";
     EXPECT_EQ(sim.registry.Get(HKLM, d3, "Forwhat")->name, "forWHAT") << "existing name kept";
+    EXPECT_EQ(state.Desktop(3).Name, "Line  break and then far more th") << "32 characters, no line break";
+    EXPECT_EQ(state.Desktop(4).Name, std::string(31, 'x') + "ж") << "cut between characters, not inside one";
 
     SaveSettings(state, sim.registry, "x");
     EXPECT_EQ(StoredDword(reg::kCommonKey, "DesktopNum"), 9u);
@@ -229,8 +235,8 @@ TEST_F(SettingsStore, WithoutRightsToTheMachineTheWholeSetGoesToTheUsersCopyAndI
     state.Desktop(7).Password = "sieben";
     SaveSettings(state, sim.registry, "C:\\Vesk\\Vesk.exe");
     EXPECT_EQ(sim.registry.ValueCount(HKLM, reg::kCommonKey), 1u) << "the machine's copy is untouched";
-    EXPECT_EQ(sim.registry.ValueCount(HKCU, reg::kCommonKey), 18u) << "every common value and DesktopNum";
-    for (int n = 1; n <= 9; ++n) EXPECT_EQ(sim.registry.ValueCount(HKCU, reg::DesktopKey(n)), 8u) << n;
+    EXPECT_EQ(sim.registry.ValueCount(HKCU, reg::kCommonKey), 19u) << "every common value and DesktopNum";
+    for (int n = 1; n <= 9; ++n) EXPECT_EQ(sim.registry.ValueCount(HKCU, reg::DesktopKey(n)), 9u) << n;
     EXPECT_EQ(sim.registry.Get(HKCU, reg::kCommonKey, "ControlHot2")->dword, 45u);
 
     TControlDesktop loaded;

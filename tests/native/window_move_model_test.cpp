@@ -58,6 +58,12 @@ TEST_F(WindowMove, TheChooserSkipsTheCurrentDesktopAndMapsBack) {
     EXPECT_EQ(dialog.LowerSelection, -1);
     dialog.ComDesktopsChange(1);
     EXPECT_EQ(dialog.ListTo, Rows{Row(mail)});
+
+    state.Desktop(2).Name = "Post";
+    state.Desktop(3).Name = "Code";
+    dialog.Prepare();
+    EXPECT_EQ(dialog.EdtCurrent, "Desktop 3 \xC2\xB7 Code");
+    EXPECT_EQ(dialog.ComDesktopsItems[1], "Desktop 2 \xC2\xB7 Post") << "named desktops are shown by name";
 }
 
 TEST_F(WindowMove, RowsHoldHandleClassAndTitleCutTo49Characters) {

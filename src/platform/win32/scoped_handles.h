@@ -74,10 +74,17 @@ struct WindowTraits {
     static void Close(Handle window) { DestroyWindow(window); }
 };
 
+struct IconTraits {
+    using Handle = HICON;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle icon) { DestroyIcon(icon); }
+};
+
 using ScopedRegKey = Scoped<RegKeyTraits>;
 using ScopedHandle = Scoped<KernelHandleTraits>;
 using ScopedFileHandle = Scoped<FileHandleTraits>;
 using ScopedHook = Scoped<HookTraits>;
 using ScopedWindow = Scoped<WindowTraits>;
+using ScopedIcon = Scoped<IconTraits>;
 
 }  // namespace vesk::platform::win32

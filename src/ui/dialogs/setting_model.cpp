@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "engine/appearance.h"
+#include "engine/desktop_names.h"
 
 namespace vesk::ui {
 namespace {
@@ -23,9 +24,9 @@ int DesktopItemOf(std::int32_t key) {
     return ValidIndex(index, engine::kDesktopKeyCount) && engine::DesktopKeyAt(index) == key ? index : -1;
 }
 
-std::vector<std::string> DesktopNames() {
+std::vector<std::string> DesktopNames(const engine::TControlDesktop& live) {
     std::vector<std::string> names;
-    for (int n = 1; n <= engine::kDesktopCount; ++n) names.push_back("Vesk " + std::to_string(n));
+    for (int n = 1; n <= engine::kDesktopCount; ++n) names.push_back(engine::DesktopTitle(live, n));
     return names;
 }
 
@@ -64,7 +65,7 @@ int SpinValue(const std::string& text) {
 }  // namespace
 
 SettingModel::SettingModel(engine::TControlDesktop& live, platform::Services& system, engine::Prompt& prompt)
-    : ComDesktopItems(DesktopNames()),
+    : ComDesktopItems(DesktopNames(live)),
       ComTileWallItems{"Center", "Stretch", "Tile"},
       ComEnterHotItems(engine::DesktopHotkeyList()),
       ComMainItems(engine::CommandHotkeyList(engine::MainWindowKeys(), true)),

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "engine/desktop_names.h"
+
 namespace vesk::ui {
 namespace {
 
@@ -36,10 +38,10 @@ WindowMoveModel::WindowMoveModel(engine::TControlDesktop& state, platform::Windo
 
 void WindowMoveModel::Prepare() {
     const int current = state_.CurrentDesktop;
-    EdtCurrent = "Desktop " + std::to_string(current);
+    EdtCurrent = engine::Labelled("Desktop " + std::to_string(current), state_.Desktop(current).Name);
     ComDesktopsItems.clear();
     for (int n = 1; n <= DesktopCount(); ++n) {
-        if (n != current) ComDesktopsItems.push_back("Desktop " + std::to_string(n));
+        if (n != current) ComDesktopsItems.push_back(engine::Labelled("Desktop " + std::to_string(n), state_.Desktop(n).Name));
     }
     Fill(upper_, current);
     UpperSelection = 0;

@@ -10,6 +10,9 @@ constexpr int kTop = -1;
 constexpr int kEnterDesktop = 3;  // index of "Enter Desktop"
 constexpr int kCurrentDesk = 13;  // index of "Current Desk"
 constexpr int kCommonSet = 20;    // index of "Common Set"
+// The "Enter Desktop" items, desktop 1 first.
+constexpr const char* kDesktopItems[] = {"Vesk11", "Vesk12", "Vesk31", "Vesk41", "Vesk51",
+                                         "Vesk61", "Vesk71", "Vesk81", "Vesk91"};
 
 std::vector<DeskMenuItem> MenuTable() {
     using H = MenuHandler;
@@ -19,10 +22,8 @@ std::vector<DeskMenuItem> MenuTable() {
         {"N3", kTop, "-", 0, "", H::None},
         {"EnterDesktop1", kTop, "Enter Desktop", 0, "", H::None},
     };
-    const char* desktopNames[] = {"Vesk11", "Vesk12", "Vesk31", "Vesk41", "Vesk51",
-                                  "Vesk61", "Vesk71", "Vesk81", "Vesk91"};
     for (int n = 1; n <= 9; ++n) {
-        items.push_back({desktopNames[n - 1], kEnterDesktop, "Vesk " + std::to_string(n), n, "", H::Vesk11Click});
+        items.push_back({kDesktopItems[n - 1], kEnterDesktop, "Vesk " + std::to_string(n), n, "", H::Vesk11Click});
     }
     const std::vector<DeskMenuItem> rest = {
         {"CurrentDesk1", kTop, "Current Desk", 0, "", H::None},
@@ -56,6 +57,10 @@ DeskMenuModel::DeskMenuModel() : items_(MenuTable()) {}
 bool DeskMenuModel::IsSubmenuHead(std::size_t index) const {
     return std::any_of(items_.begin(), items_.end(),
                        [&](const DeskMenuItem& item) { return item.parent == static_cast<int>(index); });
+}
+
+void DeskMenuModel::SetDesktopCaption(int desktop, const std::string& caption) {
+    if (desktop >= 1 && desktop <= static_cast<int>(std::size(kDesktopItems))) SetCaption(kDesktopItems[desktop - 1], caption);
 }
 
 void DeskMenuModel::SetCaption(std::string_view name, const std::string& caption) {

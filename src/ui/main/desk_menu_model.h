@@ -50,6 +50,8 @@ public:
     bool IsSubmenuHead(std::size_t index) const;
     // Sets the caption of the item with that name; unknown names are ignored.
     void SetCaption(std::string_view name, const std::string& caption);
+    // The caption of desktop n's "Enter Desktop" item (1-9).
+    void SetDesktopCaption(int desktop, const std::string& caption);
     const std::string& Caption(std::string_view name) const;
 
     // Navy when selected; otherwise red for the current desktop's entry.

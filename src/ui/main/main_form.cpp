@@ -1,5 +1,6 @@
 #include "ui/main/main_form.h"
 
+#include "engine/desktop_names.h"
 #include "engine/desktop_switch.h"
 #include "platform/win32/utf.h"
 #include "platform/win32/win32_regions.h"
@@ -10,6 +11,7 @@
 #include "ui/dialogs/window_frm.h"
 #include "ui/flat/dpi.h"
 #include "ui/main/console_output.h"
+#include "ui/main/numbered_icon.h"
 #include "ui/main/record_file_dialogs.h"
 
 namespace vesk::ui {
@@ -133,6 +135,7 @@ void MainForm::FirstShowSetUp() {
     firstShow_ = false;
 
     commands_.StartUp();
+    ShowDesktopTitles();
     startedUp_ = true;
     if (startCommand_) {
         const engine::RemoteReply reply = commands_.RunRemote(*std::exchange(startCommand_, std::nullopt));
@@ -201,7 +204,39 @@ void MainForm::CloseMainWindow() {
 }
 
 bool MainForm::RunSettingsDialog() {
-    return ui::RunSettingsDialog(instance_, window_.get(), &app_.dialogImage(), app_.state(), app_.services());
+    const bool ok = ui::RunSettingsDialog(instance_, window_.get(), &app_.dialogImage(), app_.state(), app_.services());
+    if (ok) ShowDesktopTitles();
+    return ok;
+}
+
+void MainForm::ShowDesktopTitles() {
+    const auto& state = app_.state();
+    std::array<std::string, skin::kMaxSelectorPolygons> titles;
+    for (int n = 1; n <= engine::kDesktopCount; ++n) {
+        titles[static_cast<std::size_t>(n - 1)] = engine::DesktopTitle(state, n);
+        menuModel_.SetDesktopCaption(n, engine::DesktopTitle(state, n));
+    }
+    panel_.SetDesktopTitles(titles);
+    SetStatusText(engine::DesktopTitle(state, state.CurrentDesktop));
+    ShowTrayDesktop();
+}
+
+void MainForm::DesktopEntered(int) { ShowTrayDesktop(); }
+
+void MainForm::ShowTrayDesktop() {
+    if (!trayIcon_) return;
+    const auto& state = app_.state();
+    platform::win32::ScopedIcon numbered;
+    if (state.TrayNumber) {
+        numbered = NumberedIcon(instance_, kIconId, state.CurrentDesktop, GetSystemMetrics(SM_CXSMICON));
+    }
+    if (numbered) {
+        trayIcon_->Change(numbered.get(), platform::win32::Widen(engine::DesktopTitle(state, state.CurrentDesktop)));
+    } else {
+        trayIcon_->Change(LoadIconW(instance_, MAKEINTRESOURCEW(kIconId)), kTitle);
+    }
+    // Only now that the shell holds its own copy of the new one.
+    trayPicture_ = std::move(numbered);
 }
 
 void MainForm::RunKiller(engine::KillerMode mode) {

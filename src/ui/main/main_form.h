@@ -65,6 +65,7 @@ public:
     void SetIconsCommandCaption(const std::string& caption) override;
     void SetTaskbarCommandCaption(const std::string& caption) override;
     void SetMusicCommandCaption(const std::string& caption) override;
+    void DesktopEntered(int desktop) override;
 
     // RecorderView
     std::string RecordCaption() override { return panel_.Caption(kRecordLabel); }
@@ -98,6 +99,9 @@ private:
     void SetCommandCaption(int label, const char* menuItem, const std::string& labelCaption,
                            const std::string& menuCaption);
     void RedrawAll();
+    // Desktop names wherever a desktop is shown, and the tray's number.
+    void ShowDesktopTitles();
+    void ShowTrayDesktop();
 
     App& app_;
     HINSTANCE instance_;
@@ -119,6 +123,7 @@ private:
     std::optional<RegisteredWindowClass> windowClass_;
     platform::win32::ScopedWindow appWindow_;  // the hidden owner: no taskbar button
     std::optional<TrayIcon> trayIcon_;
+    platform::win32::ScopedIcon trayPicture_;  // the numbered icon the tray shows now, if any
     UINT taskbarCreatedMessage_ = 0;
     // Answered with 1 once the hotkeys are registered and desktop 1 holds
     // the windows on screen: how tools and benchmarks learn that the program

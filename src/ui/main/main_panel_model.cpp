@@ -171,7 +171,7 @@ MainPanelModel::MoveResult MainPanelModel::MouseMove(Point p, bool leftHeld) {
     case PanelPart::Selector:
         selectorTag_ = hit.index;
         if (hit.index != 0) {
-            result.redraw |= SetStatus("Vesk " + std::to_string(hit.index));
+            result.redraw |= SetStatus(desktopTitles_.at(static_cast<std::size_t>(hit.index - 1)));
             selectorCursor_ = CursorShape::Hand;
         } else {
             selectorCursor_ = CursorShape::Arrow;

@@ -68,6 +68,8 @@ public:
     void SetCaption(int label, const std::string& caption);
     const std::string& StatusText() const { return status_; }
     void SetStatusText(const std::string& text) { status_ = text; }
+    // What the status line says over each desktop's polygon, desktop 1 first.
+    void SetDesktopTitles(const std::array<std::string, skin::kMaxSelectorPolygons>& titles) { desktopTitles_ = titles; }
     int HotLabel() const { return hotLabel_; }  // 0: none
     CursorShape Cursor() const;
     bool ButtonHovered(PanelPart button) const { return hoveredButton_ == button; }
@@ -88,6 +90,8 @@ private:
 
     std::array<std::string, kLabelCount> captions_;
     std::string status_ = "Vesk 1";
+    std::array<std::string, skin::kMaxSelectorPolygons> desktopTitles_{"Vesk 1", "Vesk 2", "Vesk 3", "Vesk 4", "Vesk 5",
+                                                           "Vesk 6", "Vesk 7", "Vesk 8", "Vesk 9"};
     int hotLabel_ = 0;
     Point dragOrigin_{kNoDrag, kNoDrag};
     int selectorTag_ = 0;  // desktop under the mouse at the last move over the selector

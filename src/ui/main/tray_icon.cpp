@@ -1,6 +1,7 @@
 #include "ui/main/tray_icon.h"
 
 #include <shellapi.h>
+#include <algorithm>
 #include <cwchar>
 #include <iterator>
 
@@ -23,6 +24,14 @@ void TrayIcon::Add() {
     // After the shell restarted, the old icon is gone though we still count
     // it as added: add it again all the same.
     added_ = platform::win32::late::Shell_NotifyIconW(NIM_ADD, &data_) != FALSE || added_;
+}
+
+void TrayIcon::Change(HICON icon, const std::wstring& tip) {
+    data_.hIcon = icon;
+    const std::size_t length = std::min(tip.size(), std::size(data_.szTip) - 1);
+    tip.copy(data_.szTip, length);
+    data_.szTip[length] = L'\0';
+    if (added_) platform::win32::late::Shell_NotifyIconW(NIM_MODIFY, &data_);
 }
 
 void TrayIcon::Delete() {

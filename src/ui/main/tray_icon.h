@@ -3,14 +3,16 @@
 
 #include <shellapi.h>
 
+#include <string>
+
 namespace vesk::ui {
 
 // Window message the notification-area icon calls back with; its second
 // parameter is the mouse message that happened over the icon.
 inline constexpr UINT WM_TRAYICON = WM_USER + 1;
 
-// The program's icon in the notification area. Filled once; added and
-// deleted as the ShowIcon setting says, never modified in between.
+// The program's icon in the notification area, added and deleted as the
+// ShowIcon setting says; its picture and tip change with the desktop.
 class TrayIcon {
 public:
     TrayIcon(HWND owner, HICON icon);
@@ -22,6 +24,9 @@ public:
     // window back.
     void Add();
     void Delete();
+    // A new picture and tip, shown at once when the icon is in the area. The
+    // caller keeps the icon alive until the next change (the shell copies it).
+    void Change(HICON icon, const std::wstring& tip);
     bool added() const { return added_; }
 
 private:
