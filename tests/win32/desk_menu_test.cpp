@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "test_windows.h"
 #include "ui/flat/gdi.h"
 #include "ui/main/desk_menu.h"
+#include "ui/main/numbered_icon.h"
 
 namespace vesk::test {
 
@@ -74,6 +76,44 @@ TEST(DeskMenuTest, ItemsAndTheirTextGrowWithTheScaleAndNothingIsClipped) {
         if (dpi == 96) inkAt100 = tallest;
         // Hinting keeps glyphs from growing quite in proportion.
         EXPECT_GE(tallest * 96 * 4, inkAt100 * dpi * 3) << dpi << ": the text did not grow with the scale";
+    }
+}
+
+// The top-down 32-bit pixels of an icon's colour part: blue, green, red, alpha.
+std::vector<std::uint32_t> IconPixels(HICON icon, int size) {
+    ICONINFO parts{};
+    if (!GetIconInfo(icon, &parts)) return {};
+    const flat::ScopedBitmap color{parts.hbmColor}, mask{parts.hbmMask};
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size * size));
+    const flat::WindowDc screen(nullptr, flat::WindowDc::Area::Client);
+    if (!GetDIBits(screen.get(), color.get(), 0, size, pixels.data(), &info, DIB_RGB_COLORS)) return {};
+    return pixels;
+}
+
+TEST(TrayIconPicture, CarriesTheNumberInAnOpaqueBadgeAtEveryTraySize) {
+    constexpr int kSystemIcon = 32512;  // IDI_APPLICATION: the test program has no icon of its own
+    for (const int size : {16, 20, 24, 32}) {
+        SCOPED_TRACE(size);
+        const auto three = ui::NumberedIcon(nullptr, kSystemIcon, 3, size);
+        const auto eight = ui::NumberedIcon(nullptr, kSystemIcon, 8, size);
+        ASSERT_TRUE(three && eight);
+        const auto a = IconPixels(three.get(), size), b = IconPixels(eight.get(), size);
+        ASSERT_EQ(a.size(), static_cast<std::size_t>(size * size));
+        EXPECT_EQ(a.back(), 0xFF0000A0u) << "the lower right corner is the opaque badge";
+        const int badgeTop = size - (size * 3 + 3) / 4, badgeLeft = size - (size * 5 + 7) / 8;
+        int white = 0;
+        for (int y = badgeTop; y < size; ++y) {
+            for (int x = badgeLeft; x < size; ++x) {
+                const std::uint32_t p = a[static_cast<std::size_t>(y * size + x)];
+                EXPECT_EQ(p >> 24, 0xFFu) << x << "," << y;
+                if ((p & 0xFF) > 0xC0 && ((p >> 8) & 0xFF) > 0xC0) ++white;
+            }
+        }
+        EXPECT_GE(white, size / 2) << "the digit is drawn";
+        EXPECT_NE(a, b) << "3 and 8 look different";
+        EXPECT_EQ(a[0], IconPixels(ui::NumberedIcon(nullptr, kSystemIcon, 3, size).get(), size)[0]);
     }
 }
 
