@@ -87,6 +87,21 @@ TEST_P(ScaledFirstShowTest, MainWindowShapeAndSelectorFollowTheDisplayScale) {
     EXPECT_TRUE(WaitUntilVisible(windows()[0])) << "the click did not go to desktop 5";
     EXPECT_TRUE(WaitUntilHidden(windows()[1])) << "the click did not leave desktop 1";
     SaveScreenshot(L"main-window-" + std::to_wstring(dpi));
+
+    // The settings dialog comes at the same scale; that no text of it is
+    // clipped at these scales is checked where its fonts can be measured
+    // (the Win32 tests of the dialog).
+    PressKey(VK_F11, {VK_CONTROL});
+    const HWND settings = WaitForDialog(L"TSettingFrm");
+    ASSERT_NE(settings, nullptr);
+    RECT dialog{};
+    GetWindowRect(settings, &dialog);
+    EXPECT_NEAR(dialog.right - dialog.left, scaled(364), 1);
+    EXPECT_NEAR(dialog.bottom - dialog.top, scaled(438), 1);
+    EXPECT_GE(dialog.left, 0);
+    EXPECT_GE(dialog.top, 0);
+    AnswerWith(settings, VK_ESCAPE);
+    EXPECT_TRUE(PollUntil([&] { return !IsWindowVisible(settings); }, kActionTimeout));
     EXPECT_TRUE(ExitVesk());
 }
 
