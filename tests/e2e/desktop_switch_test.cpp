@@ -1,6 +1,7 @@
 #include "desktop_test.h"
 #include "poll.h"
 #include "screenshot.h"
+#include "settings_registry.h"
 #include "user_input.h"
 
 namespace vesk::e2e {
@@ -31,7 +32,8 @@ TEST_F(DesktopSwitchTest, DesktopHotkeysHideAndShowTheWindowsOfDesktopOne) {
     EXPECT_TRUE(ExitVesk());
 }
 
-TEST_F(DesktopSwitchTest, SecondStartWithACommandSwitchesTheRunningCopy) {
+TEST_F(DesktopSwitchTest, SecondStartsCommandSwitchesTheRunningCopyAndTheTrayNumberFollows) {
+    WriteString(DesktopKey(3), L"Name", L"Mail");
     ASSERT_TRUE(Start(3));
     constexpr std::chrono::seconds kCommandTimeout{20};
 
@@ -40,17 +42,30 @@ TEST_F(DesktopSwitchTest, SecondStartWithACommandSwitchesTheRunningCopy) {
     EXPECT_NE(refused.output.find("--desktop takes a desktop number from 1 to 9"), std::string::npos) << refused.output;
     EXPECT_TRUE(AllVisible(windows())) << "a refused command changed something";
 
+    // The notification area is the right end of the shell's taskbar, where
+    // the stand-ins' taskbar buttons never reach; the tray icon is read off
+    // the screen there.
+    RECT notificationArea{};
+    GetWindowRect(FindWindowW(L"Shell_TrayWnd", nullptr), &notificationArea);
+    notificationArea.left = notificationArea.right - 64;
+    Sleep(1000);  // the icon is added once the main window's first show is done
+    const auto trayOnDesktop1 = ScreenPixels(notificationArea);
+
     const CommandRun switched = RunVeskCommand(L"--desktop 3", kCommandTimeout);
     EXPECT_EQ(switched.exitCode, std::optional<DWORD>(0)) << switched.output;
     EXPECT_TRUE(WaitUntilAllHidden(windows())) << "desktop 1's windows stayed on the screen";
+    EXPECT_TRUE(PollUntil([&] { return ScreenPixels(notificationArea) != trayOnDesktop1; }, kActionTimeout))
+        << "the tray icon did not change with the desktop";
 
     const CommandRun current = RunVeskCommand(L"--current", kCommandTimeout);
     EXPECT_EQ(current.exitCode, std::optional<DWORD>(0));
-    EXPECT_EQ(current.output, "3\n");
+    EXPECT_EQ(current.output, "3 Mail\n");
 
     EXPECT_EQ(RunVeskCommand(L"--previous --previous", kCommandTimeout).exitCode, std::optional<DWORD>(2));
     EXPECT_EQ(RunVeskCommand(L"--desktop 1", kCommandTimeout).exitCode, std::optional<DWORD>(0));
     EXPECT_TRUE(WaitUntilAllVisible(windows()));
+    EXPECT_TRUE(PollUntil([&] { return ScreenPixels(notificationArea) == trayOnDesktop1; }, kActionTimeout))
+        << "the tray icon did not come back to desktop 1's";
     EXPECT_TRUE(ExitVesk());
 
     const CommandRun alone = RunVeskCommand(L"--next", kCommandTimeout);

@@ -45,4 +45,29 @@ void SaveScreenshot(const std::wstring& name) {
     ReleaseDC(nullptr, screen);
 }
 
+std::vector<std::uint32_t> ScreenPixels(const RECT& area) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) return {};
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    GdiFlush();
+    std::vector<std::uint32_t> pixels;
+    if (bits) {
+        const auto* first = static_cast<const std::uint32_t*>(bits);
+        pixels.assign(first, first + static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+        for (auto& p : pixels) p &= 0xFFFFFF;
+    }
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
 }  // namespace vesk::e2e

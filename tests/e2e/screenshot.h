@@ -1,5 +1,9 @@
 #pragma once
+#include <windows.h>
+
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vesk::e2e {
 
@@ -7,5 +11,8 @@ namespace vesk::e2e {
 // screen there as <name>.bmp; otherwise does nothing. For looking at what a
 // test saw, and for the pictures of the documentation.
 void SaveScreenshot(const std::wstring& name);
+
+// The screen's pixels in `area` (screen pixels), row by row: 0x00RRGGBB.
+std::vector<std::uint32_t> ScreenPixels(const RECT& area);
 
 }  // namespace vesk::e2e
