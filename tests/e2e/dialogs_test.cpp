@@ -174,7 +174,7 @@ protected:
     }
 };
 
-TEST_F(DialogsTest, OptionsChangeTheHotkeyAndWallpaperOfDesktopTwo) {
+TEST_F(DialogsTest, OptionsChangeTheNameHotkeyAndWallpaperOfDesktopTwo) {
     const WallpaperFiles files;
     ASSERT_TRUE(files.written());
     ASSERT_TRUE(Start(1));
@@ -185,6 +185,13 @@ TEST_F(DialogsTest, OptionsChangeTheHotkeyAndWallpaperOfDesktopTwo) {
     ASSERT_NE(settings, nullptr) << "Ctrl+F11 did not open the options";
     WaitForFocus(settings);
     ASSERT_TRUE(ChooseComboItem(*vesk_, ControlOf(settings, Id(SettingId::ComDesktop)), L"Vesk 2"));
+    ClickControl(ControlOf(settings, Id(SettingId::BtnName)));
+    const HWND namePrompt = WaitForPrompt(settings);
+    ASSERT_NE(namePrompt, nullptr) << "the name button asked nothing";
+    WaitForFocus(namePrompt);
+    TypeText(L"Mail");
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(PollUntil([&] { return !IsWindowVisible(namePrompt); }, kActionTimeout));
     ASSERT_TRUE(ChooseComboItem(*vesk_, ControlOf(settings, Id(SettingId::ComEnterHot)), L"Ctrl+F5"));
     const HWND wallpaper = ControlOf(settings, Id(SettingId::EdtWall));
     ClickControl(wallpaper);
@@ -204,6 +211,14 @@ TEST_F(DialogsTest, OptionsChangeTheHotkeyAndWallpaperOfDesktopTwo) {
     ASSERT_TRUE(ExitVesk());
     EXPECT_TRUE(StoredDword(DesktopKey(2), L"DesktopHot", kCtrlF5Code));
     EXPECT_TRUE(StoredPath(DesktopKey(2), L"Wallpaper", files.bitmap()));
+    EXPECT_TRUE(StoredString(DesktopKey(2), L"Name", L"Mail"));
+
+    // The name is there at the next start.
+    ASSERT_TRUE(StartVesk());
+    constexpr std::chrono::seconds kCommandTimeout{20};
+    EXPECT_EQ(RunVeskCommand(L"--desktop 2", kCommandTimeout).exitCode, std::optional<DWORD>(0));
+    EXPECT_EQ(RunVeskCommand(L"--current", kCommandTimeout).output, "2 Mail\n");
+    EXPECT_TRUE(ExitVesk());
 }
 
 TEST_F(DialogsTest, KillerEndsTheTickedProcess) {

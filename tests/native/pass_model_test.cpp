@@ -46,6 +46,17 @@ TEST(PassModelOk, MessageModeClosesWithOkWhateverWasTypedOrExpected) {
     model.Prepare("Really to Exit?", "stale password", false, false, false);
     model.setTyped("anything");
     EXPECT_EQ(model.Ok(), Action::CloseOk);
+
+    // A line of text: shown as typed, starting from what it was, any text OK;
+    // the next password question is a password question again.
+    model.PrepareTextEntry("Name of Vesk 3:", "Mail");
+    EXPECT_TRUE(model.textEntry() && model.fieldVisible());
+    EXPECT_EQ(model.typed(), "Mail");
+    model.setTyped("");
+    EXPECT_EQ(model.Ok(), Action::CloseOk);
+    model.Prepare("Enter Password", "x", true, false, false);
+    EXPECT_FALSE(model.textEntry());
+    EXPECT_EQ(model.Ok(), Action::Retry);
 }
 
 TEST(PassModelPrepare, ReuseStartsWithAnEmptyFieldAndTheNewQuestion) {

@@ -101,9 +101,13 @@ TEST_F(SettingsDialog, PagesVisitedKeepTheirValuesAndOkStoresThemAll) {
     model.ComEnterHotChange(0);
     model.CheckExitMainClick(false);
     model.ComMainClick(4);
+    model.RenameDesktop("Mail and then far more than thirty-two letters");
+    EXPECT_EQ(model.ComDesktopItems[4], "Vesk 5 \xC2\xB7 Mail and then far more than thir") << "the list follows";
+    EXPECT_EQ(model.ComDesktopItems[3], "Vesk 4");
 
     ASSERT_TRUE(model.FlatButton3Click());
     EXPECT_TRUE(prompt.asked.empty());
+    EXPECT_EQ(live.Desktop(5).Name, "Mail and then far more than thir") << "cut to 32 characters";
     EXPECT_FALSE(live.Desktop(2).ProgWnd);
     EXPECT_EQ(live.Desktop(2).Forwhat, 1);
     EXPECT_EQ(live.Desktop(2).Password, "two");

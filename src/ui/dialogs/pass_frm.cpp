@@ -75,6 +75,8 @@ void TPassFrm::Prepare(const image::RgbImage* titleImage, const std::string& mes
     model_.Prepare(message, expectedPassword, fieldVisible, boxVisible, boxTicked);
     Label1.SetText(platform::win32::Widen(model_.message()));
     FlatEdit1.SetVisible(model_.fieldVisible());
+    FlatEdit1.SetPasswordChar(model_.textEntry() ? L'\0' : L'*');
+    SendMessageW(FlatEdit1.hwnd(), EM_LIMITTEXT, 0, 0);  // no limit: a password may be long
     FlatEdit1.SetText(platform::win32::Widen(model_.typed()));
     CheckNext.SetVisible(model_.boxVisible());
     CheckNext.SetChecked(model_.boxTicked());
@@ -94,9 +96,26 @@ bool TPassFrm::ShowWithNextTimeBox(const std::string& message, bool ticked) {
     return NextTimeTicked();
 }
 
+std::optional<std::string> TPassFrm::AskText(const std::string& message, const std::string& initial, int longest) {
+    if (Showing()) return std::nullopt;
+    PaintTitleStrip(titleImage_);
+    model_.PrepareTextEntry(message, initial);
+    Label1.SetText(platform::win32::Widen(model_.message()));
+    FlatEdit1.SetVisible(true);
+    FlatEdit1.SetPasswordChar(L'\0');
+    // Counted in UTF-16 units, so a character beyond the first plane takes
+    // two: such text holds fewer characters, never more.
+    SendMessageW(FlatEdit1.hwnd(), EM_LIMITTEXT, static_cast<WPARAM>(longest), 0);
+    FlatEdit1.SetText(platform::win32::Widen(model_.typed()));
+    CheckNext.SetVisible(false);
+    if (ShowModal() != kModalOk) return std::nullopt;
+    return model_.typed();
+}
+
 void TPassFrm::FormShow() {
     if (FlatEdit1.Visible()) {
         FlatEdit1.Focus();
+        if (model_.textEntry()) FlatEdit1.SelectAll();
     } else {
         SkinnedDialog::FormShow();
     }

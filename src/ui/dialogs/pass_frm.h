@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/win32/windows_api.h"
 
+#include <optional>
 #include <string>
 
 #include "engine/prompt.h"
@@ -40,6 +41,9 @@ public:
     engine::PromptResult Ask(const std::string& message, bool withPasswordField,
                              const std::string& expectedPassword) override;
     bool ShowWithNextTimeBox(const std::string& message, bool ticked) override;
+    // A line of text, at most `longest` characters, starting as `initial`;
+    // nullopt when cancelled or while the prompt is already showing.
+    std::optional<std::string> AskText(const std::string& message, const std::string& initial, int longest);
 
 protected:
     bool PreviewKey(const MSG& key) override;

@@ -12,10 +12,17 @@ void PassModel::Prepare(std::string message, std::string expectedPassword, bool 
     fieldVisible_ = fieldVisible;
     boxVisible_ = boxVisible;
     boxTicked_ = boxTicked;
+    textEntry_ = false;
+}
+
+void PassModel::PrepareTextEntry(std::string message, std::string initial) {
+    Prepare(std::move(message), {}, true, false, false);
+    typed_ = std::move(initial);
+    textEntry_ = true;
 }
 
 PassModel::Action PassModel::Ok() const {
-    if (!fieldVisible_) return Action::CloseOk;
+    if (!fieldVisible_ || textEntry_) return Action::CloseOk;
     // Byte for byte: no case folding, no trimming; an empty password matches
     // only an empty field.
     return typed_ == expected_ ? Action::CloseOk : Action::Retry;

@@ -22,6 +22,10 @@ public:
     // A new question; the field starts empty.
     void Prepare(std::string message, std::string expectedPassword, bool fieldVisible,
                  bool boxVisible, bool boxTicked);
+    // A question for a line of text (a desktop's name): the field shows
+    // what is typed, starts with `initial`, and OK takes any text.
+    void PrepareTextEntry(std::string message, std::string initial);
+    bool textEntry() const { return textEntry_; }
 
     // The "&Ok" button.
     Action Ok() const;
@@ -44,6 +48,7 @@ private:
     bool fieldVisible_ = true;
     bool boxVisible_ = false;
     bool boxTicked_ = true;
+    bool textEntry_ = false;
 };
 
 }  // namespace vesk::ui

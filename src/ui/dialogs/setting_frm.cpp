@@ -37,6 +37,7 @@ TSettingFrm::TSettingFrm(HINSTANCE instance, engine::TControlDesktop& live, plat
       model_(live, system, prompt_),
       Label1(hwnd(), L"Desktop", layout::Label1),
       ComDesktop(hwnd(), layout::ComDesktop, Id(SettingId::ComDesktop), layout::kDesktopDropHeight),
+      BtnName(hwnd(), L"\x2026", layout::BtnName, Id(SettingId::BtnName)),
       Label3(hwnd(), L"WallStyle", layout::Label3),
       ComTileWall(hwnd(), layout::ComTileWall, Id(SettingId::ComTileWall)),
       Label2(hwnd(), L"WallPaper", layout::Label2),
@@ -110,6 +111,7 @@ void TSettingFrm::Prepare(const image::RgbImage* titleImage) {
 void TSettingFrm::BindHandlers() {
     ComDesktop.OnChange = [this] { Handle([this] { model_.ComDesktopClick(ComDesktop.ItemIndex()); }); };
     FlatButton2.OnClick = [this] { FlatButton2Click(); };
+    BtnName.OnClick = [this] { BtnNameClick(); };
     CheckPass.OnClick = [this] { Handle([this] { model_.CheckPassClick(CheckPass.Checked()); }); };
     ComEnterHot.OnChange = [this] { Handle([this] { model_.ComEnterHotChange(ComEnterHot.ItemIndex()); }); };
 
@@ -140,6 +142,7 @@ void TSettingFrm::BindHandlers() {
 }
 
 void TSettingFrm::AddHints() {
+    hints_.Add(BtnName.hwnd(), L"Name this desktop");
     hints_.Add(LabHot12.hwnd(), L"Cut Window From other Desktop");
     hints_.Add(LabHot13.hwnd(), L"Copy Window From other Desktop");
     hints_.Add(CheckMusic.hwnd(), L"For Control System Volume ");
@@ -227,6 +230,15 @@ void TSettingFrm::ShowControls() {
 void TSettingFrm::FlatButton2Click() {
     const std::string chosen = AskWallpaperFile(hwnd(), kWallpaperFilter);
     Handle([this, &chosen] { model_.FlatButton2Click(chosen); });
+}
+
+void TSettingFrm::BtnNameClick() {
+    const std::string question = "Name of Vesk " + std::to_string(model_.CurDesk()) + ":";
+    const auto name = prompt_.AskText(question, model_.DesktopName(), static_cast<int>(engine::kLongestDesktopName));
+    if (!name) return;
+    Handle([this, &name] { model_.RenameDesktop(*name); });
+    Fill(ComDesktop, model_.ComDesktopItems);
+    ComDesktop.SetItemIndex(model_.Controls.ComDesktop);
 }
 
 void TSettingFrm::FlatButton3Click() {

@@ -59,6 +59,7 @@ enum class SettingId : int {
     SPMaxSize,
     FlatButton3,
     FlatButton4,
+    BtnName,
 };
 
 // TSettingFrm, the settings dialog: the controls of every setting, bound to
@@ -89,6 +90,7 @@ private:
     void TakePageControls();
     void ShowControls();
     void FlatButton2Click();
+    void BtnNameClick();
     void FlatButton3Click();
     void BindHandlers();
     void AddHints();
@@ -101,6 +103,7 @@ private:
     // The page of one desktop.
     flat::TFlatLabel Label1;
     flat::TFlatComboBox ComDesktop;
+    flat::TFlatButton BtnName;
     flat::TFlatLabel Label3;
     flat::TFlatComboBox ComTileWall;
     flat::TFlatLabel Label2;

@@ -22,6 +22,8 @@ inline constexpr int kKeysDropHeight = 240;     // 44 items, scrolled
 inline constexpr Bounds FlatGroupBox1{4, 23, 356, 166};
 inline constexpr Bounds Label1{10, 41, 58, 14};
 inline constexpr Bounds ComDesktop{70, 38, 100, 20};
+// The desktop's name: a narrow button in the gap after the desktop list.
+inline constexpr Bounds BtnName{172, 38, 12, 20};
 inline constexpr Bounds Label3{186, 41, 54, 14};
 inline constexpr Bounds ComTileWall{242, 38, 112, 20};
 inline constexpr Bounds Label2{10, 64, 58, 14};

@@ -82,6 +82,13 @@ void SettingModel::LoadCopy() {
     copy_ = live_.Stored();
 }
 
+void SettingModel::RenameDesktop(const std::string& name) {
+    std::string& kept = copy_.Desktop(curDesk_).Name;
+    kept = engine::LimitedDesktopName(name);
+    ComDesktopItems.at(static_cast<std::size_t>(curDesk_ - 1)) =
+        engine::Labelled("Vesk " + std::to_string(curDesk_), kept);
+}
+
 std::optional<SettingModel::ImportFailure> SettingModel::StoreCopy() {
     // Every import comes first: a picture that cannot be used must not leave
     // the live record half taken over.

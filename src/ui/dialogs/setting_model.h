@@ -75,8 +75,9 @@ public:
     // opener has unregistered.
     SettingModel(engine::TControlDesktop& live, platform::Services& system, engine::Prompt& prompt);
 
-    // The items of the lists, in index order.
-    const std::vector<std::string> ComDesktopItems;
+    // The items of the lists, in index order. A desktop's item carries its
+    // name, and follows a rename.
+    std::vector<std::string> ComDesktopItems;
     const std::vector<std::string> ComTileWallItems;
     const std::vector<std::string> ComEnterHotItems;
     const std::vector<std::string> ComMainItems;
@@ -93,6 +94,11 @@ public:
     // The copy takes the live settings (the opener calls it once, after the
     // form's Prepare).
     void LoadCopy();
+
+    // The name of the desktop on the page, and a new one for it (cut to
+    // the longest a name may be); the desktop list follows.
+    const std::string& DesktopName() const { return copy_.Desktop(curDesk_).Name; }
+    void RenameDesktop(const std::string& name);
 
     void LoadControls();
     void LoadPage(int desktop);
