@@ -1,6 +1,7 @@
 #include "desktop_test.h"
 #include "poll.h"
 #include "screenshot.h"
+#include "settings_registry.h"
 #include "user_input.h"
 
 namespace vesk::e2e {
@@ -35,6 +36,9 @@ protected:
 };
 
 TEST_F(TrayMenuTest, RightPressOpensTheMenuNearTheLowerRightCorner) {
+    // Named desktops, for the documentation's picture of the menu.
+    WriteString(DesktopKey(2), L"Name", L"Mail");
+    WriteString(DesktopKey(3), L"Name", L"Code");
     ASSERT_TRUE(StartHidden(0));
     ASSERT_TRUE(OpenMenu()) << "no menu opened";
     RECT menu{};
