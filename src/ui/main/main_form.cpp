@@ -218,10 +218,18 @@ void MainForm::ShowDesktopTitles() {
     }
     panel_.SetDesktopTitles(titles);
     SetStatusText(engine::DesktopTitle(state, state.CurrentDesktop));
-    ShowTrayDesktop();
+    if (trayIcon_ && trayIcon_->added()) ShowTrayDesktop();
 }
 
-void MainForm::DesktopEntered(int) { ShowTrayDesktop(); }
+void MainForm::DesktopEntered(int) {
+    if (trayIcon_ && trayIcon_->added()) ShowTrayDesktop();
+}
+
+void MainForm::AddTrayIcon() {
+    if (!trayIcon_) return;
+    ShowTrayDesktop();
+    trayIcon_->Add();
+}
 
 void MainForm::ShowTrayDesktop() {
     if (!trayIcon_) return;
@@ -252,7 +260,7 @@ void MainForm::RunAbout() { RunAboutWindow(instance_, window_.get(), &app_.dialo
 
 void MainForm::SetTrayIconShown(bool shown) {
     if (!trayIcon_) return;
-    if (shown) trayIcon_->Add();
+    if (shown) AddTrayIcon();
     else trayIcon_->Delete();
 }
 

@@ -101,7 +101,11 @@ private:
     void RedrawAll();
     // Desktop names wherever a desktop is shown, and the tray's number.
     void ShowDesktopTitles();
+    // The tray's picture and tip for the current desktop; shown at once
+    // while the icon is in the notification area, else kept for its Add.
     void ShowTrayDesktop();
+    // Made only when the icon goes in: a start does not wait for it.
+    void AddTrayIcon();
 
     App& app_;
     HINSTANCE instance_;

@@ -51,7 +51,7 @@ LRESULT CALLBACK MainForm::WindowProc(HWND window, UINT message, WPARAM wParam, 
 LRESULT MainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == startedUpMessage_ && startedUpMessage_ != 0) return startedUp_ ? 1 : 0;
     if (message == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) {
-        if (trayIcon_ && app_.state().ShowIcon) trayIcon_->Add();
+        if (app_.state().ShowIcon) AddTrayIcon();
         return 0;
     }
     if (HandleMouse(message, wParam)) return 0;
