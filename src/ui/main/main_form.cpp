@@ -213,8 +213,9 @@ void MainForm::ShowDesktopTitles() {
     const auto& state = app_.state();
     std::array<std::string, skin::kMaxSelectorPolygons> titles;
     for (int n = 1; n <= engine::kDesktopCount; ++n) {
-        titles[static_cast<std::size_t>(n - 1)] = engine::DesktopTitle(state, n);
-        menuModel_.SetDesktopCaption(n, engine::DesktopTitle(state, n));
+        std::string& title = titles[static_cast<std::size_t>(n - 1)];
+        title = engine::DesktopTitle(state, n);
+        menuModel_.SetDesktopCaption(n, title);
     }
     panel_.SetDesktopTitles(titles);
     SetStatusText(engine::DesktopTitle(state, state.CurrentDesktop));
