@@ -73,10 +73,14 @@ void TPassFrm::Prepare(const image::RgbImage* titleImage, const std::string& mes
                        bool boxTicked) {
     PaintTitleStrip(titleImage);
     model_.Prepare(message, expectedPassword, fieldVisible, boxVisible, boxTicked);
+    ShowQuestion(0);  // no limit: a password may be long
+}
+
+void TPassFrm::ShowQuestion(int longest) {
     Label1.SetText(platform::win32::Widen(model_.message()));
     FlatEdit1.SetVisible(model_.fieldVisible());
     FlatEdit1.SetPasswordChar(model_.textEntry() ? L'\0' : L'*');
-    SendMessageW(FlatEdit1.hwnd(), EM_LIMITTEXT, 0, 0);  // no limit: a password may be long
+    SendMessageW(FlatEdit1.hwnd(), EM_LIMITTEXT, static_cast<WPARAM>(longest), 0);
     FlatEdit1.SetText(platform::win32::Widen(model_.typed()));
     CheckNext.SetVisible(model_.boxVisible());
     CheckNext.SetChecked(model_.boxTicked());
@@ -100,14 +104,9 @@ std::optional<std::string> TPassFrm::AskText(const std::string& message, const s
     if (Showing()) return std::nullopt;
     PaintTitleStrip(titleImage_);
     model_.PrepareTextEntry(message, initial);
-    Label1.SetText(platform::win32::Widen(model_.message()));
-    FlatEdit1.SetVisible(true);
-    FlatEdit1.SetPasswordChar(L'\0');
     // Counted in UTF-16 units, so a character beyond the first plane takes
     // two: such text holds fewer characters, never more.
-    SendMessageW(FlatEdit1.hwnd(), EM_LIMITTEXT, static_cast<WPARAM>(longest), 0);
-    FlatEdit1.SetText(platform::win32::Widen(model_.typed()));
-    CheckNext.SetVisible(false);
+    ShowQuestion(longest);
     if (ShowModal() != kModalOk) return std::nullopt;
     return model_.typed();
 }

@@ -53,6 +53,9 @@ protected:
 private:
     void FlatButton2Click();
     void ShowRetryMessage();
+    // The model's question on the controls; longest: the field's limit in
+    // UTF-16 units, 0 for none.
+    void ShowQuestion(int longest);
 
     const image::RgbImage* titleImage_;
     std::optional<platform::DisplayScale> givenScale_;  // for the retry prompt

@@ -116,9 +116,12 @@ void MainForm::FirstShowSetUp() {
     auto& state = app_.state();
     auto& services = app_.services();
     image::RgbImage mainImage;
+    // The panel makes its regions at the display's scale; the loader's, at
+    // the skin's own, go with this call.
+    skin::SkinRegions loadedRegions;
     const skin::SkinResult loaded =
         skin::LoadSkin(state.ProgramDir + "Default.QSK", services.files.ExecutablePath(), services.files,
-                       services.regions, skin_, skinRegions_, mainImage, app_.dialogImage());
+                       services.regions, skin_, loadedRegions, mainImage, app_.dialogImage());
     if (!loaded) {
         // Nothing else can be set up without a skin; the next show tries again.
         const std::string text = std::string("The skin cannot be loaded: ") + skin::SkinStatusName(loaded.status) +
@@ -180,7 +183,6 @@ void MainForm::Close() {
     // FormClose.
     if (trayIcon_) trayIcon_->Delete();
     pictures_.Free();
-    skin::FreeSkin(skin_, skinRegions_);
     app_.dialogImage() = {};
     // Emptied before the window goes: what its destruction sends finds the
     // close begun.
@@ -235,17 +237,17 @@ void MainForm::AddTrayIcon() {
 void MainForm::ShowTrayDesktop() {
     if (!trayIcon_) return;
     const auto& state = app_.state();
-    platform::win32::ScopedIcon numbered;
+    HICON numbered = nullptr;
     if (state.TrayNumber) {
-        numbered = NumberedIcon(instance_, kIconId, state.CurrentDesktop, GetSystemMetrics(SM_CXSMICON));
+        auto& picture = trayPictures_[static_cast<std::size_t>(state.CurrentDesktop - 1)];
+        if (!picture) picture = NumberedIcon(instance_, kIconId, state.CurrentDesktop, GetSystemMetrics(SM_CXSMICON));
+        numbered = picture.get();
     }
     if (numbered) {
-        trayIcon_->Change(numbered.get(), platform::win32::Widen(engine::DesktopTitle(state, state.CurrentDesktop)));
+        trayIcon_->Change(numbered, platform::win32::Widen(engine::DesktopTitle(state, state.CurrentDesktop)));
     } else {
         trayIcon_->Change(LoadIconW(instance_, MAKEINTRESOURCEW(kIconId)), kTitle);
     }
-    // Only now that the shell holds its own copy of the new one.
-    trayPicture_ = std::move(numbered);
 }
 
 void MainForm::RunKiller(engine::KillerMode mode) {

@@ -117,7 +117,6 @@ private:
     // display scale; the panel hit-tests and draws pictures_, made from it
     // at the window's scale.
     skin::TDeskSkin skin_;
-    skin::SkinRegions skinRegions_;
     image::RgbImage picture_;  // the skin's main picture
     PanelPictures pictures_;
     MainPanelModel panel_;
@@ -127,7 +126,8 @@ private:
     std::optional<RegisteredWindowClass> windowClass_;
     platform::win32::ScopedWindow appWindow_;  // the hidden owner: no taskbar button
     std::optional<TrayIcon> trayIcon_;
-    platform::win32::ScopedIcon trayPicture_;  // the numbered icon the tray shows now, if any
+    // The tray's numbered pictures, desktop 1 first, each made when first shown.
+    std::array<platform::win32::ScopedIcon, engine::kDesktopCount> trayPictures_;
     UINT taskbarCreatedMessage_ = 0;
     // Answered with 1 once the hotkeys are registered and desktop 1 holds
     // the windows on screen: how tools and benchmarks learn that the program
