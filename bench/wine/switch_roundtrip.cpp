@@ -27,7 +27,7 @@ namespace vesk::bench {
 namespace {
 
 constexpr int kWindowCounts[] = {10, 50, 200};
-constexpr int kRepeats = 3;
+constexpr int kRepeats = 5;
 // Longest wait for windows to reach a state before a run counts as failed.
 constexpr double kSettleLimitMs = 10000;
 

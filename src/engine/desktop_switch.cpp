@@ -7,19 +7,15 @@
 namespace vesk::engine {
 namespace {
 
-// Hides the visible windows of list, which now belong to desktop; with
-// showsUnderWay, every window of it: one shown a moment ago may not be
-// visible yet, and the hide must follow its show.
-void HideListed(DesktopContext& c, int desktop, const std::vector<WindowHandle>& list, bool showsUnderWay = false) {
-    auto& windows = c.system.windows;
-    std::vector<WindowHandle> visible;
-    visible.reserve(list.size());
-    for (auto w : list) {
-        if (showsUnderWay || windows.IsVisible(w)) visible.push_back(w);
-    }
+// Hides every window of list, which now belong to desktop. The callers have
+// just found them visible, or shown them a moment ago (not visible yet, and
+// the hide must follow the show), so visibility is not asked again: under
+// Wine each question about another process's window is a round trip to the
+// server.
+void HideListed(DesktopContext& c, int desktop, const std::vector<WindowHandle>& list) {
     // Journal first: a crash between here and the last hide must lose nothing.
-    c.journal.WillHide(desktop, visible);
-    for (auto w : visible) windows.Hide(w);
+    c.journal.WillHide(desktop, list);
+    for (auto w : list) c.system.windows.Hide(w);
 }
 
 bool PasswordAccepted(DesktopContext& c, const char* question, const DesktopRecord& desktop) {
@@ -48,9 +44,7 @@ void CollectDesktopWindows(TControlDesktop& s, platform::WindowManager& windows,
 void ReleaseWindowList(DesktopContext& c, std::vector<WindowHandle>& list, bool showWindows) {
     if (showWindows) {
         auto& windows = c.system.windows;
-        for (auto it = list.rbegin(); it != list.rend(); ++it) {
-            if (windows.Exists(*it)) windows.Show(*it);
-        }
+        for (auto it = list.rbegin(); it != list.rend(); ++it) windows.Show(*it);
     }
     list.clear();
 }
@@ -74,18 +68,17 @@ bool SwitchDesktop(DesktopContext& c, int target) {
     c.view.DrawSelectorOutline(current, false);
     c.view.DrawSelectorOutline(target, true);
     const std::uint64_t now = c.system.clock.Milliseconds();
-    const bool underWay = CollectWithRequests(s, windows, current, now);
-    HideListed(c, current, s.Desktop(current).WindowList, underWay);
+    CollectWithRequests(s, windows, current, now);
+    HideListed(c, current, s.Desktop(current).WindowList);
     NoteHidden(s, current, now);
     c.view.SetStatusText(DesktopTitle(s, target));
     s.CurrentDesktop = target;
     ApplyShellWindow(c, kDesktopIconsKind);
     ApplyShellWindow(c, kTaskbarKind);
     ApplyMusic(c);
-    // Gone windows stay listed; the list is rebuilt when the desktop is left.
-    for (auto w : entering.WindowList) {
-        if (windows.Exists(w)) windows.Show(w);
-    }
+    // Gone windows stay listed, and showing one does nothing; the list is
+    // rebuilt when the desktop is left.
+    for (auto w : entering.WindowList) windows.Show(w);
     NoteShown(s, target, now);
     c.journal.Entered(target);
     windows.SetForeground(entering.FocusWindow);

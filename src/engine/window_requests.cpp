@@ -25,7 +25,7 @@ void NoteHiddenSingly(TControlDesktop& s, WindowHandle window, std::uint64_t now
     s.HiddenSingly.push_back({window, Next(s, now)});
 }
 
-bool CollectWithRequests(TControlDesktop& s, platform::WindowManager& windows, int n, std::uint64_t now) {
+void CollectWithRequests(TControlDesktop& s, platform::WindowManager& windows, int n, std::uint64_t now) {
     // The latest hide under way of each window, for any other desktop.
     std::unordered_map<WindowHandle, std::uint64_t> hiddenFor;
     const auto noteHidden = [&](WindowHandle w, const WindowRequest& request) {
@@ -44,7 +44,7 @@ bool CollectWithRequests(TControlDesktop& s, platform::WindowManager& windows, i
     const std::uint64_t shownSerial = UnderWay(desktop.Shown, now) ? desktop.Shown.serial : 0;
     if (hiddenFor.empty() && shownSerial == 0) {
         CollectDesktopWindows(s, windows, n);
-        return false;
+        return;
     }
     std::unordered_set<WindowHandle> shownHere;
     if (shownSerial != 0) shownHere.insert(desktop.WindowList.begin(), desktop.WindowList.end());
@@ -59,7 +59,6 @@ bool CollectWithRequests(TControlDesktop& s, platform::WindowManager& windows, i
         if (hiddenSerial > shown) continue;
         if (shown != 0 || windows.IsVisible(w)) desktop.WindowList.push_back(w);
     }
-    return true;
 }
 
 }  // namespace vesk::engine

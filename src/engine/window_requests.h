@@ -21,8 +21,7 @@ void NoteHiddenSingly(TControlDesktop& state, WindowHandle window, std::uint64_t
 // CollectDesktopWindows, but a window with a request still under way counts
 // as what was asked: one hidden for another desktop is left out even while
 // still visible, and one shown for n is kept even before it appears.
-// Returns whether any such request was under way.
-bool CollectWithRequests(TControlDesktop& state, platform::WindowManager& windows, int desktop,
+void CollectWithRequests(TControlDesktop& state, platform::WindowManager& windows, int desktop,
                          std::uint64_t now);
 
 }  // namespace vesk::engine

@@ -22,10 +22,13 @@ bool OwnedByThisThread(HWND hwnd) {
 // ShowWindow on another thread's window waits until that thread handles the
 // request; under Wine a hung owner stalled it for over a second. The async
 // form only queues the request. On our own thread ShowWindow runs at once and
-// the new state is visible to the next call.
+// the new state is visible to the next call. The owning thread's id is 0 for
+// a handle that names no window, which answers IsWindow in the same call
+// (under Wine each is a round trip to the server).
 void ShowOrHide(HWND hwnd, int command) {
-    if (!IsWindow(hwnd)) return;
-    if (OwnedByThisThread(hwnd)) {
+    const DWORD owner = GetWindowThreadProcessId(hwnd, nullptr);
+    if (owner == 0) return;
+    if (owner == GetCurrentThreadId()) {
         ShowWindow(hwnd, command);
     } else {
         ShowWindowAsync(hwnd, command);
@@ -42,8 +45,12 @@ std::vector<WindowHandle> Win32WindowManager::EnumTopLevel() {
 
 bool Win32WindowManager::Exists(WindowHandle window) { return IsWindow(ToHwnd(window)) != FALSE; }
 
+// A top-level window's parent is the desktop, always visible, so its own
+// WS_VISIBLE answers what IsWindowVisible would; under Wine that costs one
+// round trip to the server for another process's window instead of two (the
+// style, then the chain of parents).
 bool Win32WindowManager::IsVisible(WindowHandle window) {
-    return IsWindowVisible(ToHwnd(window)) != FALSE;
+    return (GetWindowLongW(ToHwnd(window), GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 // Shown without activation: activating each window of a desktop in turn
