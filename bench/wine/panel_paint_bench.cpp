@@ -68,7 +68,8 @@ struct Panel {
     Panel(const skin::TDeskSkin& skin, const image::RgbImage& picture, int dpi, platform::Regions& regions)
         : panel(pictures.skin(), pictures.regions(), regions) {
         const double start = NowMs();
-        pictures.Scale(skin, picture, platform::DisplayScale(dpi), regions);
+        pictures.SetPicture(picture);
+        pictures.Scale(skin, platform::DisplayScale(dpi), regions);
         pictures.MakeSelector();
         pictures.DrawSelectorOutline(1, true);
         scaleMs = NowMs() - start;

@@ -1,7 +1,7 @@
 // The main window's pictures made again at a new scale, as a move to a
 // monitor of another scale (WM_DPICHANGED) makes them: the panel hit-tests
-// the new geometry, and the selector keeps its outlines, drawn where the new
-// scale puts them.
+// the new geometry, the selector keeps its outlines, drawn where the new
+// scale puts them, and a return to 100 % gives the loaded picture back.
 #include "platform/win32/windows_api.h"
 
 #include <gtest/gtest.h>
@@ -40,13 +40,14 @@ TEST(PanelPicturesTest, ANewScaleKeepsTheOutlinesAndTheHitTestsOfTheSelector) {
                                services.regions, skin, regions, picture, dialog));
     ui::PanelPictures pictures;
     ui::MainPanelModel panel(pictures.skin(), pictures.regions(), services.regions);
-    pictures.Scale(skin, picture, DisplayScale(96), services.regions);
+    pictures.SetPicture(picture);
+    pictures.Scale(skin, DisplayScale(96), services.regions);
     pictures.MakeSelector();
     pictures.DrawSelectorOutline(1, false);
     pictures.DrawSelectorOutline(5, true);
     EXPECT_EQ(panel.HitTest({237, 134}), (ui::PanelHit{ui::PanelPart::Selector, 5}));
 
-    pictures.Scale(skin, picture, DisplayScale(192), services.regions);
+    pictures.Scale(skin, DisplayScale(192), services.regions);
     ASSERT_NE(pictures.background(), nullptr);
     EXPECT_EQ(pictures.background()->width(), 1080);
     EXPECT_EQ(pictures.background()->height(), 542);
@@ -59,6 +60,11 @@ TEST(PanelPicturesTest, ANewScaleKeepsTheOutlinesAndTheHitTestsOfTheSelector) {
     // Six sides about 60 pixels long, four pixels wide.
     EXPECT_GT(RedPixels(frame.dc(), {410, 200, 540, 336}), 6 * 50 * 3) << "hexagon 5 lost its red outline";
     EXPECT_EQ(RedPixels(frame.dc(), {480, 110, 594, 200}), 0) << "hexagon 2 was never outlined";
+
+    // Back at 100 % the picture is the one loaded, not the doubled one shrunk.
+    pictures.Scale(skin, DisplayScale(96), services.regions);
+    ASSERT_NE(pictures.background(), nullptr);
+    EXPECT_TRUE(pictures.background()->Picture().pixels == picture.pixels);
     skin::FreeSkin(skin, regions);
     pictures.Free();
 }

@@ -62,4 +62,21 @@ void DibCanvas::CopyTo(HDC target, int x, int y) const {
     if (bits_) BitBlt(target, x, y, width_, height_, dc_.get(), 0, 0, SRCCOPY);
 }
 
+image::RgbImage DibCanvas::Picture() const {
+    if (!bits_) return {};
+    GdiFlush();
+    image::RgbImage picture{width_, height_, {}};
+    picture.pixels.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_) * 3);
+    std::uint8_t* to = picture.pixels.data();
+    for (int y = 0; y < height_; ++y) {
+        const std::uint8_t* from = bits_ + static_cast<std::size_t>(y) * RowBytes(width_);
+        for (int x = 0; x < width_; ++x, from += kPixelBytes, to += 3) {
+            to[0] = from[2];
+            to[1] = from[1];
+            to[2] = from[0];
+        }
+    }
+    return picture;
+}
+
 }  // namespace vesk::ui

@@ -28,6 +28,8 @@ public:
     int height() const { return height_; }
     // Copies the whole canvas to (x, y) of the target.
     void CopyTo(HDC target, int x, int y) const;
+    // The pixels as a decoded picture; empty for an empty canvas.
+    image::RgbImage Picture() const;
 
 private:
     flat::ScopedMemoryDc dc_;

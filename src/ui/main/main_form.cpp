@@ -130,7 +130,7 @@ void MainForm::FirstShowSetUp() {
         return;
     }
 
-    picture_ = std::move(mainImage);
+    pictures_.SetPicture(std::move(mainImage));
     ScalePanel(flat::WindowScale(window_.get()));
     const DibCanvas& shown = *pictures_.background();
     const POINT at = ScreenCentreFor(shown.width(), shown.height());
@@ -155,7 +155,7 @@ void MainForm::FirstShowSetUp() {
 
 void MainForm::ScalePanel(platform::DisplayScale scale) {
     const platform::DisplayScale before = pictures_.scale();
-    pictures_.Scale(skin_, picture_, scale, app_.services().regions);
+    pictures_.Scale(skin_, scale, app_.services().regions);
     panel_.Rescaled(before, scale);
     platform::win32::ShapeWindow(window_.get(), pictures_.outline());
 }

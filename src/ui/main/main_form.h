@@ -117,7 +117,6 @@ private:
     // display scale; the panel hit-tests and draws pictures_, made from it
     // at the window's scale.
     skin::TDeskSkin skin_;
-    image::RgbImage picture_;  // the skin's main picture
     PanelPictures pictures_;
     MainPanelModel panel_;
     DeskMenuModel menuModel_;

@@ -3,6 +3,7 @@
 // together off screen and copied in one piece, so nothing flickers.
 #include "ui/main/panel_pictures.h"
 
+#include <utility>
 #include <vector>
 
 #include "image/resample.h"
@@ -46,10 +47,21 @@ void DrawButtonFrame(HDC dc, const skin::Rect& area, bool hovered, bool pressed,
 
 }  // namespace
 
-void PanelPictures::Scale(const skin::TDeskSkin& reference, const image::RgbImage& picture,
-                          platform::DisplayScale scale, platform::Regions& regions) {
+void PanelPictures::SetPicture(image::RgbImage picture) { picture_ = std::move(picture); }
+
+void PanelPictures::Scale(const skin::TDeskSkin& reference, platform::DisplayScale scale,
+                          platform::Regions& regions) {
+    image::RgbImage picture = std::exchange(picture_, {});
+    if (picture.empty() && background_) picture = background_->Picture();
+    if (picture.empty()) return;
     skin::ScaleSkin(reference, scale, regions, scaled_);
-    background_.emplace(image::Resampled(picture, scale.Px(picture.width), scale.Px(picture.height)));
+    const int width = scale.Px(picture.width), height = scale.Px(picture.height);
+    if (width == picture.width && height == picture.height) {
+        background_.emplace(picture);
+    } else {
+        background_.emplace(image::Resampled(picture, width, height));
+        picture_ = std::move(picture);
+    }
     frame_.emplace(background_->width(), background_->height());
     labelFont_ = ScaledFont(L"MS Sans Serif", kLabelPoints, scale);
     if (!selector_) return;

@@ -28,11 +28,15 @@ public:
     // The outline region, for the window to take as its shape.
     platform::ScopedRegion& outline() { return scaled_.regions[skin::kOutlineRegion]; }
 
-    // Makes everything at `scale` from the skin as loaded (96-DPI reference
-    // pixels, `picture` its main picture); a selector made before is made
-    // again with the outlines it carried.
-    void Scale(const skin::TDeskSkin& reference, const image::RgbImage& picture, platform::DisplayScale scale,
-               platform::Regions& regions);
+    // The skin's main picture as loaded (96-DPI reference pixels), made into
+    // the panel's pictures by the next Scale.
+    void SetPicture(image::RgbImage picture);
+    // Makes everything at `scale` from the skin as loaded and its picture; a
+    // selector made before is made again with the outlines it carried. At
+    // 100 % the background holds the picture pixel for pixel, so the loaded
+    // copy is let go (0.4 MB for the built-in skin) and read back from the
+    // background when another scale needs it.
+    void Scale(const skin::TDeskSkin& reference, platform::DisplayScale scale, platform::Regions& regions);
     // The selector's own copy of the picture, once start-up is done.
     void MakeSelector();
     // False when there is no selector (yet) or no such hexagon.
@@ -46,6 +50,7 @@ public:
 
 private:
     skin::ScaledSkin scaled_;
+    image::RgbImage picture_;  // as loaded; empty while the background is the same
     std::optional<DibCanvas> background_;  // Image1's picture
     std::optional<DibCanvas> selector_;    // Image2's picture, carrying the outlines
     std::optional<DibCanvas> frame_;       // where each paint is put together
