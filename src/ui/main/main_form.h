@@ -123,6 +123,7 @@ private:
     DeskMenu deskMenu_;
 
     std::optional<RegisteredWindowClass> windowClass_;
+    std::optional<RegisteredWindowClass> ownerClass_;
     platform::win32::ScopedWindow appWindow_;  // the hidden owner: no taskbar button
     std::optional<TrayIcon> trayIcon_;
     // The tray's numbered pictures, desktop 1 first, each made when first shown.
