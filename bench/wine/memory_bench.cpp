@@ -217,16 +217,17 @@ void PrintCheckpoints(const std::vector<Checkpoint>& checkpoints) {
                     "  can be counted from outside) and threads.\n");
     }
     std::printf("  Desktops without wallpapers: no switch changes the wallpaper, so no thread\n  is started to announce one.\n");
-    std::printf("  %8s %8s %8s %8s %8s %8s %10s\n", "switches", "USER", "GDI", "handles", "windows", "threads",
-                "private MB");
+    std::printf("  %8s %8s %8s %8s %8s %8s %10s %13s\n", "switches", "USER", "GDI", "handles", "windows", "threads",
+                "private MB", "working set MB");
     for (const auto& c : checkpoints) {
         const std::string user = guiResourcesKnown ? std::to_string(c.figures.userObjects) : "n/a";
         const std::string gdi = guiResourcesKnown ? std::to_string(c.figures.gdiObjects) : "n/a";
-        std::printf("  %8d %8s %8s %8s %8d %8s %10s\n", c.switches, user.c_str(), gdi.c_str(),
+        std::printf("  %8d %8s %8s %8s %8d %8s %10s %13s\n", c.switches, user.c_str(), gdi.c_str(),
                     Count(c.figures.handles).c_str(), c.windows, Count(c.threads).c_str(),
                     Megabytes(Reported(c.figures.privateBytes) ? c.figures.privateBytes
                                                                : c.figures.committedPrivateBytes)
-                        .c_str());
+                        .c_str(),
+                    Megabytes(c.figures.workingSetBytes).c_str());
     }
     if (checkpoints.size() > 1 && checkpoints.front().figures.handles && checkpoints.back().figures.handles &&
         *checkpoints.front().figures.handles == 0 && *checkpoints.back().figures.handles == 0) {
