@@ -8,8 +8,8 @@ set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 file(GLOB_RECURSE VESK_WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
 add_library(vesk_win32 STATIC ${VESK_WIN32_SOURCES})
-# comctl32, comdlg32 and shell32 are bound at their first call (late_calls.h).
-target_link_libraries(vesk_win32 PUBLIC vesk_core user32 gdi32 advapi32 winmm)
+# comctl32, comdlg32, shell32 and winmm are bound at their first call (late_calls.h).
+target_link_libraries(vesk_win32 PUBLIC vesk_core user32 gdi32 advapi32)
 
 # The windows and controls, without the program entry, so that the Wine tests
 # link them too; the *_model.cpp files are already part of vesk_core.
@@ -32,7 +32,7 @@ add_subdirectory(${VESK_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE
 
 file(GLOB_RECURSE VESK_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
 add_executable(vesk_win32_tests ${VESK_WIN32_TEST_SOURCES})
-target_link_libraries(vesk_win32_tests PRIVATE vesk_ui gtest_main)
+target_link_libraries(vesk_win32_tests PRIVATE vesk_ui gtest_main winmm)
 
 file(GLOB_RECURSE VESK_E2E_TEST_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp)
 list(FILTER VESK_E2E_TEST_SOURCES EXCLUDE REGEX "/tests/e2e/busy_window/")
@@ -108,7 +108,7 @@ add_dependencies(vesk_memory_bench Vesk vesk_minimal_window)
 
 # The real Vesk.exe's start-up time under Wine, against the same one-window program.
 add_executable(vesk_startup_bench bench/wine/startup_bench.cpp bench/wine/started_program.cpp)
-target_link_libraries(vesk_startup_bench PRIVATE vesk_win32)
+target_link_libraries(vesk_startup_bench PRIVATE vesk_win32 winmm)
 add_dependencies(vesk_startup_bench Vesk vesk_minimal_window)
 
 # The main window's paint at 200 % against 100 %, under Wine, with the

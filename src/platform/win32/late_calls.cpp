@@ -31,6 +31,7 @@ Function* Bind(const wchar_t* library, const char* name) {
 constexpr const wchar_t* kCommonControls = L"comctl32.dll";
 constexpr const wchar_t* kCommonDialogs = L"comdlg32.dll";
 constexpr const wchar_t* kShell = L"shell32.dll";
+constexpr const wchar_t* kMultimedia = L"winmm.dll";
 
 }  // namespace
 
@@ -84,6 +85,26 @@ LPWSTR* CommandLineToArgvW(const wchar_t* commandLine, int* count) {
 HRESULT SHGetFolderPathW(HWND owner, int folder, HANDLE token, DWORD flags, wchar_t* path) {
     VESK_LATE(kShell, SHGetFolderPathW);
     return bound ? bound(owner, folder, token, flags, path) : E_NOTIMPL;
+}
+
+MMRESULT waveOutGetVolume(HWAVEOUT device, DWORD* volume) {
+    VESK_LATE(kMultimedia, waveOutGetVolume);
+    return bound ? bound(device, volume) : MMSYSERR_NODRIVER;
+}
+
+MMRESULT waveOutSetVolume(HWAVEOUT device, DWORD volume) {
+    VESK_LATE(kMultimedia, waveOutSetVolume);
+    return bound ? bound(device, volume) : MMSYSERR_NODRIVER;
+}
+
+MMRESULT timeBeginPeriod(UINT milliseconds) {
+    VESK_LATE(kMultimedia, timeBeginPeriod);
+    return bound ? bound(milliseconds) : TIMERR_NOCANDO;
+}
+
+MMRESULT timeEndPeriod(UINT milliseconds) {
+    VESK_LATE(kMultimedia, timeEndPeriod);
+    return bound ? bound(milliseconds) : TIMERR_NOCANDO;
 }
 
 }  // namespace vesk::platform::win32::late

@@ -3,13 +3,15 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
+#include <mmsystem.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
-// Functions of comctl32, comdlg32 and shell32, bound at their first call
-// instead of when the program starts: under Wine, loading and initialising
-// those three (which bring ole32, rpcrt4 and more along) took about 40 ms of
-// a start that uses none of them before its window is up. Each fails as the
+// Functions of comctl32, comdlg32, shell32 and winmm, bound at their first
+// call instead of when the program starts: under Wine, loading and
+// initialising those (which bring ole32, rpcrt4 and more along; winmm also
+// msacm32, which reads its codecs from the registry) took about 40 ms of a
+// start that uses none of them before its window is up. Each fails as the
 // real one does when its library cannot be loaded.
 namespace vesk::platform::win32::late {
 
@@ -26,5 +28,10 @@ HINSTANCE ShellExecuteW(HWND owner, const wchar_t* verb, const wchar_t* file, co
 BOOL Shell_NotifyIconW(DWORD message, NOTIFYICONDATAW* data);
 LPWSTR* CommandLineToArgvW(const wchar_t* commandLine, int* count);
 HRESULT SHGetFolderPathW(HWND owner, int folder, HANDLE token, DWORD flags, wchar_t* path);
+
+MMRESULT waveOutGetVolume(HWAVEOUT device, DWORD* volume);
+MMRESULT waveOutSetVolume(HWAVEOUT device, DWORD volume);
+MMRESULT timeBeginPeriod(UINT milliseconds);
+MMRESULT timeEndPeriod(UINT milliseconds);
 
 }  // namespace vesk::platform::win32::late

@@ -1,6 +1,6 @@
 #include "platform/win32/playback_alarm.h"
 
-#include <mmsystem.h>
+#include "platform/win32/late_calls.h"
 
 #include <cmath>
 
@@ -28,7 +28,7 @@ HANDLE CreatePreciseTimer() {
 }  // namespace
 
 PlaybackAlarm::PlaybackAlarm(HWND window, UINT message) : window_(window), message_(message) {
-    raisedResolution_ = timeBeginPeriod(1) == TIMERR_NOERROR;
+    raisedResolution_ = late::timeBeginPeriod(1) == TIMERR_NOERROR;
     timer_.reset(CreatePreciseTimer());
     quit_.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     if (!timer_ || !quit_) return;
@@ -40,7 +40,7 @@ PlaybackAlarm::~PlaybackAlarm() {
         SetEvent(quit_.get());
         WaitForSingleObject(thread_.get(), INFINITE);
     }
-    if (raisedResolution_) timeEndPeriod(1);
+    if (raisedResolution_) late::timeEndPeriod(1);
 }
 
 void PlaybackAlarm::PostAfter(double milliseconds) {

@@ -2,7 +2,7 @@
 
 #include "platform/win32/windows_api.h"
 
-#include <mmsystem.h>
+#include "platform/win32/late_calls.h"
 
 namespace vesk::platform::win32 {
 namespace {
@@ -13,12 +13,12 @@ HWAVEOUT FirstDevice() { return reinterpret_cast<HWAVEOUT>(static_cast<UINT_PTR>
 
 std::optional<std::uint32_t> Win32Sound::GetVolume() {
     DWORD volume = 0;
-    if (waveOutGetVolume(FirstDevice(), &volume) != MMSYSERR_NOERROR) return std::nullopt;
+    if (late::waveOutGetVolume(FirstDevice(), &volume) != MMSYSERR_NOERROR) return std::nullopt;
     return volume;
 }
 
 bool Win32Sound::SetVolume(std::uint32_t volume) {
-    return waveOutSetVolume(FirstDevice(), volume) == MMSYSERR_NOERROR;
+    return late::waveOutSetVolume(FirstDevice(), volume) == MMSYSERR_NOERROR;
 }
 
 }  // namespace vesk::platform::win32
