@@ -110,7 +110,7 @@ startup_check() { # LINE -> exit status of bench-check --startup
   echo $?
 }
 check "start-up ratios under their limits pass" 0 "$(startup_check 'startup-ratios main-window 1.3 ready 1.7')"
-check "a start-up ratio over its limit fails" 1 "$(startup_check 'startup-ratios main-window 1.3 ready 3.1')"
+check "a start-up ratio over its limit fails" 1 "$(startup_check 'startup-ratios main-window 1.3 ready 2.6')"
 check "start-up ratios that were not printed fail" 1 "$(startup_check '  a program did not start')"
 
 printf '%d passed, %d failed\n' "$passed" "$failed"
