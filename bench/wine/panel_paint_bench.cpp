@@ -70,7 +70,9 @@ struct Panel {
         const double start = NowMs();
         pictures.SetPicture(picture);
         pictures.Scale(skin, platform::DisplayScale(dpi), regions);
-        pictures.MakeSelector();
+        pictures.ShowOutlines();
+        // Every desktop visited: eight black outlines and the current red one.
+        for (int desktop = 2; desktop <= 9; ++desktop) pictures.DrawSelectorOutline(desktop, false);
         pictures.DrawSelectorOutline(1, true);
         scaleMs = NowMs() - start;
         target.emplace(pictures.background()->width(), pictures.background()->height());

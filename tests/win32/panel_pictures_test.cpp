@@ -42,7 +42,7 @@ TEST(PanelPicturesTest, ANewScaleKeepsTheOutlinesAndTheHitTestsOfTheSelector) {
     ui::MainPanelModel panel(pictures.skin(), pictures.regions(), services.regions);
     pictures.SetPicture(picture);
     pictures.Scale(skin, DisplayScale(96), services.regions);
-    pictures.MakeSelector();
+    pictures.ShowOutlines();
     pictures.DrawSelectorOutline(1, false);
     pictures.DrawSelectorOutline(5, true);
     EXPECT_EQ(panel.HitTest({237, 134}), (ui::PanelHit{ui::PanelPart::Selector, 5}));

@@ -157,10 +157,10 @@ void MainForm::FirstShowSetUp() {
     }
     if (state.ShowHelp) ShowTipsWindow(instance_, window_.get(), &app_.dialogImage(), state, services.files);
     // PlaceControls: the labels, status line and buttons are drawn at their
-    // skin rectangles; the selector gets its own copy of the picture to carry
-    // the outlines.
-    pictures_.MakeSelector();
-    DrawSelectorOutline(1, true);
+    // skin rectangles, and the selector shows its outlines. The current
+    // desktop is 1 unless a --start command switched already.
+    pictures_.ShowOutlines();
+    DrawSelectorOutline(state.CurrentDesktop, true);
     RedrawAll();
 }
 

@@ -19,6 +19,8 @@ constexpr COLORREF kHotLabelText = RGB(0, 0, 255);
 constexpr COLORREF kStatusText = RGB(0, 0, 0);
 constexpr int kLabelPoints = 8;
 constexpr int kOutlineWidth = 2;  // reference pixels
+constexpr int kBlackOutline = 1;
+constexpr int kRedOutline = 2;
 constexpr int kLabelInset = 6;  // reference pixels between a label's left edge and its text
 
 RECT ToRect(const skin::Rect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
@@ -64,32 +66,33 @@ void PanelPictures::Scale(const skin::TDeskSkin& reference, platform::DisplaySca
     }
     frame_.emplace(background_->width(), background_->height());
     labelFont_ = ScaledFont(L"MS Sans Serif", kLabelPoints, scale);
-    if (!selector_) return;
-    MakeSelector();
-    const auto drawn = outlines_;
-    for (std::size_t i = 0; i < drawn.size(); ++i) {
-        if (drawn[i] != 0) DrawSelectorOutline(static_cast<int>(i) + 1, drawn[i] == 2);
-    }
 }
 
-void PanelPictures::MakeSelector() {
-    if (background_) selector_.emplace(*background_, scaled_.skin.SelectorRect);
-}
+void PanelPictures::ShowOutlines() { outlinesShown_ = true; }
 
 bool PanelPictures::DrawSelectorOutline(int desktop, bool current) {
     const skin::TDeskSkin& skin = scaled_.skin;
-    if (!selector_ || desktop < 1 || desktop > skin.SelectorCount) return false;
-    const auto& points = skin.SelectorPoints[static_cast<std::size_t>(desktop - 1)];
-    if (points.empty()) return false;
-    outlines_[static_cast<std::size_t>(desktop - 1)] = current ? 2 : 1;
-    std::vector<POINT> polyline;
-    polyline.reserve(points.size());
-    for (const auto& p : points) polyline.push_back({p.x, p.y});
-    const flat::ScopedPen pen{
-        CreatePen(PS_SOLID, scaled_.scale.Px(kOutlineWidth), current ? RGB(255, 0, 0) : RGB(0, 0, 0))};
-    const flat::Selection selected(selector_->dc(), pen.get());
-    Polyline(selector_->dc(), polyline.data(), static_cast<int>(polyline.size()));
+    if (!outlinesShown_ || desktop < 1 || desktop > skin.SelectorCount) return false;
+    if (skin.SelectorPoints[static_cast<std::size_t>(desktop - 1)].empty()) return false;
+    outlines_[static_cast<std::size_t>(desktop - 1)] = current ? kRedOutline : kBlackOutline;
     return true;
+}
+
+void PanelPictures::DrawOutlines(HDC dc, int kind) const {
+    const skin::TDeskSkin& skin = scaled_.skin;
+    const flat::ScopedPen pen{
+        CreatePen(PS_SOLID, scaled_.scale.Px(kOutlineWidth), kind == kRedOutline ? RGB(255, 0, 0) : RGB(0, 0, 0))};
+    const flat::Selection selected(dc, pen.get());
+    std::vector<POINT> polyline;
+    for (int n = 0; n < skin.SelectorCount; ++n) {
+        if (outlines_[static_cast<std::size_t>(n)] != kind) continue;
+        // The hexagons' points are in the selector's own pixels.
+        polyline.clear();
+        for (const auto& p : skin.SelectorPoints[static_cast<std::size_t>(n)]) {
+            polyline.push_back({skin.SelectorRect.Left + p.x, skin.SelectorRect.Top + p.y});
+        }
+        Polyline(dc, polyline.data(), static_cast<int>(polyline.size()));
+    }
 }
 
 bool PanelPictures::Paint(HDC target, const MainPanelModel& panel) const {
@@ -98,7 +101,16 @@ bool PanelPictures::Paint(HDC target, const MainPanelModel& panel) const {
     const skin::TDeskSkin& skin = scaled_.skin;
     const platform::DisplayScale scale = scaled_.scale;
     background_->CopyTo(dc, 0, 0);
-    if (selector_) selector_->CopyTo(dc, skin.SelectorRect.Left, skin.SelectorRect.Top);
+    if (outlinesShown_) {
+        // Within the selector, the current desktop's red on top where
+        // neighbours share an edge, as when each was drawn at its switch.
+        const int saved = SaveDC(dc);
+        IntersectClipRect(dc, skin.SelectorRect.Left, skin.SelectorRect.Top, skin.SelectorRect.Right,
+                          skin.SelectorRect.Bottom);
+        DrawOutlines(dc, kBlackOutline);
+        DrawOutlines(dc, kRedOutline);
+        RestoreDC(dc, saved);
+    }
     DrawButtonFrame(dc, skin.MinimizeRect, panel.ButtonHovered(PanelPart::Minimize),
                     panel.ButtonPressed(PanelPart::Minimize), scale);
     DrawButtonFrame(dc, skin.CloseRect, panel.ButtonHovered(PanelPart::Close), panel.ButtonPressed(PanelPart::Close),

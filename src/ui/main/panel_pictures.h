@@ -31,15 +31,17 @@ public:
     // The skin's main picture as loaded (96-DPI reference pixels), made into
     // the panel's pictures by the next Scale.
     void SetPicture(image::RgbImage picture);
-    // Makes everything at `scale` from the skin as loaded and its picture; a
-    // selector made before is made again with the outlines it carried. At
-    // 100 % the background holds the picture pixel for pixel, so the loaded
-    // copy is let go (0.4 MB for the built-in skin) and read back from the
-    // background when another scale needs it.
+    // Makes everything at `scale` from the skin as loaded and its picture;
+    // the outlines follow the new geometry. At 100 % the background holds the
+    // picture pixel for pixel, so the loaded copy is let go (0.4 MB for the
+    // built-in skin) and read back from the background when another scale
+    // needs it.
     void Scale(const skin::TDeskSkin& reference, platform::DisplayScale scale, platform::Regions& regions);
-    // The selector's own copy of the picture, once start-up is done.
-    void MakeSelector();
-    // False when there is no selector (yet) or no such hexagon.
+    // The selector shows its outlines from now on, once start-up is done.
+    void ShowOutlines();
+    // Outlines a hexagon, black or red (current), from the next paint on;
+    // drawn over whatever outline it had. False while outlines are not shown
+    // (yet) or when there is no such hexagon.
     bool DrawSelectorOutline(int desktop, bool current);
 
     // Nullptr before the first Scale.
@@ -49,15 +51,19 @@ public:
     void Free();
 
 private:
+    // The outlines of that colour, on dc in the window's client pixels.
+    void DrawOutlines(HDC dc, int kind) const;
+
     skin::ScaledSkin scaled_;
     image::RgbImage picture_;  // as loaded; empty while the background is the same
     std::optional<DibCanvas> background_;  // Image1's picture
-    std::optional<DibCanvas> selector_;    // Image2's picture, carrying the outlines
     std::optional<DibCanvas> frame_;       // where each paint is put together
     flat::ScopedFont labelFont_;
-    // The outline last drawn around each hexagon, to be drawn again at a new
-    // scale: 0 none, 1 black, 2 red (current).
+    // The outline around each hexagon, drawn by each paint rather than kept
+    // in a copy of the selector's part of the picture (0.15 MB at 100 %):
+    // 0 none, 1 black, 2 red (current).
     std::array<int, skin::kMaxSelectorPolygons> outlines_{};
+    bool outlinesShown_ = false;
 };
 
 }  // namespace vesk::ui
