@@ -15,7 +15,7 @@ namespace {
 void HideListed(DesktopContext& c, int desktop, const std::vector<WindowHandle>& list) {
     // Journal first: a crash between here and the last hide must lose nothing.
     c.journal.WillHide(desktop, list);
-    for (auto w : list) c.system.windows.Hide(w);
+    c.system.windows.HideEach(list);
 }
 
 bool PasswordAccepted(DesktopContext& c, const char* question, const DesktopRecord& desktop) {
@@ -42,10 +42,7 @@ void CollectDesktopWindows(TControlDesktop& s, platform::WindowManager& windows,
 }
 
 void ReleaseWindowList(DesktopContext& c, std::vector<WindowHandle>& list, bool showWindows) {
-    if (showWindows) {
-        auto& windows = c.system.windows;
-        for (auto it = list.rbegin(); it != list.rend(); ++it) windows.Show(*it);
-    }
+    if (showWindows) c.system.windows.ShowEach({list.rbegin(), list.rend()});
     list.clear();
 }
 
@@ -78,7 +75,7 @@ bool SwitchDesktop(DesktopContext& c, int target) {
     ApplyMusic(c);
     // Gone windows stay listed, and showing one does nothing; the list is
     // rebuilt when the desktop is left.
-    for (auto w : entering.WindowList) windows.Show(w);
+    windows.ShowEach(entering.WindowList);
     NoteShown(s, target, now);
     c.journal.Entered(target);
     windows.SetForeground(entering.FocusWindow);

@@ -19,6 +19,14 @@ public:
     // not stall the caller.
     virtual void Show(WindowHandle window) = 0;
     virtual void Hide(WindowHandle window) = 0;
+    // Show or Hide for each window of the list, in its order; a system that
+    // charges for every question about a window may ask fewer.
+    virtual void ShowEach(const std::vector<WindowHandle>& list) {
+        for (auto w : list) Show(w);
+    }
+    virtual void HideEach(const std::vector<WindowHandle>& list) {
+        for (auto w : list) Hide(w);
+    }
     virtual WindowHandle Foreground() = 0;
     virtual void SetForeground(WindowHandle window) = 0;
     // First top-level window of that class (compared without case); 0 if none.

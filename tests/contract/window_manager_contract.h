@@ -85,6 +85,11 @@ TYPED_TEST_P(WindowManagerContract, ShowHideAndRestoreTakeEffectAtOnce) {
         windows.Show(window);
         EXPECT_TRUE(windows.IsVisible(window));
 
+        windows.HideEach({window});
+        EXPECT_FALSE(windows.IsVisible(window));
+        windows.ShowEach({window});
+        EXPECT_TRUE(windows.IsVisible(window));
+
         this->env.Minimize(window);
         ASSERT_TRUE(windows.IsMinimized(window));
         windows.Restore(window);
@@ -111,6 +116,8 @@ TYPED_TEST_P(WindowManagerContract, CallsOnAClosedWindowFailQuietly) {
     EXPECT_EQ(windows.FindByTitle("Vesk contract gone"), platform::kNoWindow);
     windows.Show(gone);
     windows.Hide(gone);
+    windows.ShowEach({gone});
+    windows.HideEach({gone});
     windows.Restore(gone);
     windows.SetForeground(gone);
     windows.PostClose(gone);

@@ -13,6 +13,8 @@ public:
     bool IsVisible(WindowHandle window) override;
     void Show(WindowHandle window) override;
     void Hide(WindowHandle window) override;
+    void ShowEach(const std::vector<WindowHandle>& list) override;
+    void HideEach(const std::vector<WindowHandle>& list) override;
     WindowHandle Foreground() override;
     void SetForeground(WindowHandle window) override;
     WindowHandle FindByClass(const std::string& className) override;
