@@ -50,10 +50,6 @@ DibCanvas::DibCanvas(const image::RgbImage& image) : DibCanvas(image.width, imag
     GdiFlush();
 }
 
-DibCanvas::DibCanvas(const DibCanvas& source, const skin::Rect& part) : DibCanvas(part.Width(), part.Height()) {
-    if (bits_) BitBlt(dc_.get(), 0, 0, width_, height_, source.dc(), part.Left, part.Top, SRCCOPY);
-}
-
 DibCanvas::~DibCanvas() {
     if (previous_) SelectObject(dc_.get(), previous_);
 }

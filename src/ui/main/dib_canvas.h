@@ -2,7 +2,6 @@
 #include "platform/win32/windows_api.h"
 
 #include "image/rgb_image.h"
-#include "skin/skin_file.h"
 #include "ui/flat/gdi.h"
 
 namespace vesk::ui {
@@ -16,8 +15,6 @@ public:
     DibCanvas(int width, int height);
     // The decoded picture, converted once.
     explicit DibCanvas(const image::RgbImage& image);
-    // A copy of part of another canvas, one to one.
-    DibCanvas(const DibCanvas& source, const skin::Rect& part);
     ~DibCanvas();
     DibCanvas(const DibCanvas&) = delete;
     DibCanvas& operator=(const DibCanvas&) = delete;
