@@ -11,6 +11,9 @@
 namespace vesk::engine {
 namespace {
 
+constexpr std::uint32_t kQuietVolumeLimit = 1000000000;
+constexpr std::uint32_t kModerateVolume = 0xC4C4C4C4;  // the same level on both channels
+
 struct ShellStyle {
     const char* tile = nullptr;  // both null: an unknown code, which leaves the shell's style alone
     const char* stretch = nullptr;
@@ -106,6 +109,14 @@ ImportResult ImportInto(const std::string& folder, platform::Files& files, const
 }  // namespace
 
 bool SetVolume(platform::Sound& sound, std::uint32_t volume) { return sound.SetVolume(volume); }
+
+std::uint32_t StartVolumeOf(TControlDesktop& state, platform::Sound& sound) {
+    if (!state.StartVolume) {
+        const std::uint32_t found = GetVolume(sound).value_or(0);
+        state.StartVolume = found < kQuietVolumeLimit ? kModerateVolume : found;
+    }
+    return *state.StartVolume;
+}
 
 void ApplyWallpaper(const TControlDesktop& state, platform::Services& system, int desktop) {
     const std::string& path = desktop == 0 ? state.StartWallpaper : state.Desktop(desktop).Wallpaper;

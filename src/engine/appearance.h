@@ -26,6 +26,11 @@ std::string ReadWindowsDir(platform::Files& files);
 std::optional<std::uint32_t> GetVolume(platform::Sound& sound);
 
 bool SetVolume(platform::Sound& sound, std::uint32_t volume);
+// The wave-out volume found at start, read at its first use (the first
+// music state applied, or the exit) rather than while the program starts,
+// where loading winmm for it delayed the hotkeys. A level below
+// 1,000,000,000, or no device, gives 0xC4C4C4C4.
+std::uint32_t StartVolumeOf(TControlDesktop& state, platform::Sound& sound);
 
 // Puts desktop n's wallpaper into effect (n = 0: the one in effect at start):
 // the shell's values under both keys, then the system call.

@@ -2,6 +2,7 @@
 #include <array>
 #include <cassert>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -117,7 +118,8 @@ struct TControlDesktop : CommonSettings {
     std::string ProgramDir;  // with a trailing backslash
     WindowHandle DesktopIconsWindow = platform::kNoWindow;
     WindowHandle TaskbarWindow = platform::kNoWindow;
-    std::uint32_t StartVolume = 0;
+    // Read at its first use (StartVolumeOf), not while the program starts.
+    std::optional<std::uint32_t> StartVolume;
     std::vector<WindowHandle> AllWindows;
 
     // The stored settings of the record and of its desktops, taken out or

@@ -96,7 +96,12 @@ void ApplyShellWindow(DesktopContext& c, const ShellWindowKind& kind) {
 
 void ApplyMusic(DesktopContext& c) {
     const bool on = c.state.Desktop(c.state.CurrentDesktop).Volume;
-    SetVolume(c.system.sound, on ? c.state.StartVolume : 0);
+    SetVolume(c.system.sound, on ? StartVolumeOf(c.state, c.system.sound) : 0);
+    ShowMusicState(c);
+}
+
+void ShowMusicState(DesktopContext& c) {
+    const bool on = c.state.Desktop(c.state.CurrentDesktop).Volume;
     c.view.SetMusicCommandCaption(on ? "Music On" : "Music Off");
 }
 
@@ -127,7 +132,7 @@ void RestoreDesktop(DesktopContext& c) {
     ShowShellWindow(c.system.windows, s.DesktopIconsWindow);
     ShowShellWindow(c.system.windows, s.TaskbarWindow);
     ApplyWallpaper(s, c.system, 0);
-    SetVolume(c.system.sound, s.StartVolume);
+    SetVolume(c.system.sound, StartVolumeOf(s, c.system.sound));
     c.journal.Clear();
 }
 

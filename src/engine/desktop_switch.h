@@ -42,6 +42,9 @@ bool SwitchDesktop(DesktopContext& context, int target);
 
 // The current desktop's sound flag sets the volume and the music caption.
 void ApplyMusic(DesktopContext& context);
+// The music caption alone, for the first paint: the start applies the volume
+// once the hotkeys are in.
+void ShowMusicState(DesktopContext& context);
 
 // One of the two shell windows a desktop shows or hides: its flag in the
 // desktop's record, its handle, and the caption of the command that toggles

@@ -17,8 +17,6 @@ using platform::RegistryRoot;
 
 // The volume below which the start-up level is taken as "too quiet to be
 // meant" and replaced by a moderate level on both channels.
-constexpr std::uint32_t kQuietVolumeLimit = 1000000000;
-constexpr std::uint32_t kModerateVolume = 0xC4C4C4C4;
 
 // A stored setting: the registry value that keeps it and the member it
 // fills. Text is a string value, everything else a DWORD.
@@ -215,8 +213,6 @@ void LoadSettings(TControlDesktop& s, platform::Services& system) {
     s.OsName = DetectOs(system.power);
     s.DesktopIconsWindow = system.windows.FindByClass("ProgMan");
     s.TaskbarWindow = system.windows.FindByClass("Shell_TrayWnd");
-    s.StartVolume = GetVolume(system.sound).value_or(0);
-    if (s.StartVolume < kQuietVolumeLimit) s.StartVolume = kModerateVolume;
     s.CurrentDesktop = 1;
     const WallpaperSetting wallpaper = ReadSystemWallpaper(system.registry, system.files);
     s.StartWallpaper = wallpaper.path;

@@ -90,7 +90,11 @@ bool MainForm::Create() {
 bool MainForm::FormCreate() {
     if (!app_.Start(window_.get(), appWindow_.get())) return false;
     MarkAsServiceProcess(true);
-    engine::ApplyMusic(context_);
+    // Reading the volume loads winmm (and, under Wine, msacm32, which reads
+    // its codecs from the registry): about 10 ms that the window and the
+    // hotkeys need not wait for. The caption is right from the first paint.
+    engine::ShowMusicState(context_);
+    PostMessageW(window_.get(), WM_STARTMUSIC, 0, 0);
     trayIcon_.emplace(window_.get(), LoadIconW(instance_, MAKEINTRESOURCEW(kIconId)));
     // Explorer broadcasts this after it (re)starts; the icon must then be
     // added again.

@@ -19,6 +19,9 @@ namespace vesk::ui {
 
 // Sent to the main window when the recorder removed its hook.
 inline constexpr UINT WM_RECORDDONE = WM_USER + 2;
+// Posted to itself at start: desktop 1's music is applied once the window is
+// up and the hotkeys are in.
+inline constexpr UINT WM_STARTMUSIC = WM_USER + 3;
 // The main window's class and title, by which a second start finds it.
 inline constexpr const wchar_t* kMainWindowClass = L"TForm1";
 inline constexpr const wchar_t* kMainWindowTitle = L"Vesk1.2";

@@ -59,6 +59,7 @@ LRESULT MainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CREATE: return FormCreate() ? 0 : -1;
     case WM_HOTKEY: commands_.HotkeyCommand(static_cast<int>(wParam)); return 0;
     case WM_RECORDDONE: recorder_.RecordDone(); return 0;
+    case WM_STARTMUSIC: engine::ApplyMusic(context_); return 0;
     case WM_TRAYICON: TrayMessage(static_cast<UINT>(lParam)); return 0;
     case WM_ERASEBKGND:
         // The picture goes on at once, so the window never flashes white.
