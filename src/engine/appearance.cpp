@@ -11,8 +11,10 @@
 namespace vesk::engine {
 namespace {
 
+// The volume below which the start-up level is taken as "too quiet to be
+// meant" and replaced by a moderate level on both channels.
 constexpr std::uint32_t kQuietVolumeLimit = 1000000000;
-constexpr std::uint32_t kModerateVolume = 0xC4C4C4C4;  // the same level on both channels
+constexpr std::uint32_t kModerateVolume = 0xC4C4C4C4;
 
 struct ShellStyle {
     const char* tile = nullptr;  // both null: an unknown code, which leaves the shell's style alone

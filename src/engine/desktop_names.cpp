@@ -18,8 +18,12 @@ std::string Labelled(const std::string& label, const std::string& name) {
     return name.empty() ? label : label + " \xC2\xB7 " + name;  // a middle dot
 }
 
+std::string DesktopTitle(int desktop, const std::string& name) {
+    return Labelled("Vesk " + std::to_string(desktop), name);
+}
+
 std::string DesktopTitle(const TControlDesktop& state, int desktop) {
-    return Labelled("Vesk " + std::to_string(desktop), state.Desktop(desktop).Name);
+    return DesktopTitle(desktop, state.Desktop(desktop).Name);
 }
 
 }  // namespace vesk::engine

@@ -14,7 +14,8 @@ std::string LimitedDesktopName(const std::string& name);
 // 3"), or followed by the name ("Vesk 3 · Mail").
 std::string Labelled(const std::string& label, const std::string& name);
 
-// "Vesk n" with desktop n's name: the status line, the tray.
+// "Vesk n" with desktop n's name: the status line, the tray, the settings.
+std::string DesktopTitle(int desktop, const std::string& name);
 std::string DesktopTitle(const TControlDesktop& state, int desktop);
 
 }  // namespace vesk::engine

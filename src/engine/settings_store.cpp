@@ -15,9 +15,6 @@ using platform::Registry;
 using platform::RegistryKey;
 using platform::RegistryRoot;
 
-// The volume below which the start-up level is taken as "too quiet to be
-// meant" and replaced by a moderate level on both channels.
-
 // A stored setting: the registry value that keeps it and the member it
 // fills. Text is a string value, everything else a DWORD.
 template <class Settings>

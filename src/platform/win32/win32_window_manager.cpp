@@ -23,22 +23,21 @@ bool OwnedByThisThread(HWND hwnd) {
 // ShowWindow on another thread's window waits until that thread handles the
 // request; under Wine a hung owner stalled it for over a second. The async
 // form only queues the request. On our own thread ShowWindow runs at once and
-// the new state is visible to the next call. The owning thread's id is 0 for
-// a handle that names no window, which answers IsWindow in the same call
-// (under Wine each is a round trip to the server).
-void ShowOrHide(HWND hwnd, int command) {
-    const DWORD owner = GetWindowThreadProcessId(hwnd, nullptr);
-    if (owner == 0) return;
-    if (owner == GetCurrentThreadId()) {
+// the new state is visible to the next call.
+void ShowOrHideOf(HWND hwnd, int command, bool thisThreads) {
+    if (thisThreads) {
         ShowWindow(hwnd, command);
     } else {
         ShowWindowAsync(hwnd, command);
     }
 }
 
-BOOL CALLBACK CollectHwnd(HWND hwnd, LPARAM context) {
-    reinterpret_cast<std::vector<HWND>*>(context)->push_back(hwnd);
-    return TRUE;
+// The owning thread's id is 0 for a handle that names no window, which
+// answers IsWindow in the same call (under Wine each is a round trip to the
+// server).
+void ShowOrHide(HWND hwnd, int command) {
+    const DWORD owner = GetWindowThreadProcessId(hwnd, nullptr);
+    if (owner != 0) ShowOrHideOf(hwnd, command, owner == GetCurrentThreadId());
 }
 
 // ShowOrHide for a whole list, with this thread's windows asked for once
@@ -47,17 +46,10 @@ BOOL CALLBACK CollectHwnd(HWND hwnd, LPARAM context) {
 // refused by ShowWindowAsync.
 void ShowOrHideEach(const std::vector<WindowHandle>& list, int command) {
     if (list.empty()) return;
-    std::vector<HWND> own;
-    EnumThreadWindows(GetCurrentThreadId(), CollectHwnd, reinterpret_cast<LPARAM>(&own));
+    std::vector<WindowHandle> own;
+    EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&own));
     std::sort(own.begin(), own.end());
-    for (auto w : list) {
-        const HWND hwnd = ToHwnd(w);
-        if (std::binary_search(own.begin(), own.end(), hwnd)) {
-            ShowWindow(hwnd, command);
-        } else {
-            ShowWindowAsync(hwnd, command);
-        }
-    }
+    for (auto w : list) ShowOrHideOf(ToHwnd(w), command, std::binary_search(own.begin(), own.end(), w));
 }
 
 }  // namespace

@@ -85,8 +85,7 @@ void SettingModel::LoadCopy() {
 void SettingModel::RenameDesktop(const std::string& name) {
     std::string& kept = copy_.Desktop(curDesk_).Name;
     kept = engine::LimitedDesktopName(name);
-    ComDesktopItems.at(static_cast<std::size_t>(curDesk_ - 1)) =
-        engine::Labelled("Vesk " + std::to_string(curDesk_), kept);
+    ComDesktopItems.at(static_cast<std::size_t>(curDesk_ - 1)) = engine::DesktopTitle(curDesk_, kept);
 }
 
 std::optional<SettingModel::ImportFailure> SettingModel::StoreCopy() {

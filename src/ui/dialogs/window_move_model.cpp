@@ -38,10 +38,11 @@ WindowMoveModel::WindowMoveModel(engine::TControlDesktop& state, platform::Windo
 
 void WindowMoveModel::Prepare() {
     const int current = state_.CurrentDesktop;
-    EdtCurrent = engine::Labelled("Desktop " + std::to_string(current), state_.Desktop(current).Name);
+    const auto label = [&](int n) { return engine::Labelled("Desktop " + std::to_string(n), state_.Desktop(n).Name); };
+    EdtCurrent = label(current);
     ComDesktopsItems.clear();
     for (int n = 1; n <= DesktopCount(); ++n) {
-        if (n != current) ComDesktopsItems.push_back(engine::Labelled("Desktop " + std::to_string(n), state_.Desktop(n).Name));
+        if (n != current) ComDesktopsItems.push_back(label(n));
     }
     Fill(upper_, current);
     UpperSelection = 0;

@@ -235,7 +235,7 @@ void MainForm::ShowDesktopTitles() {
         menuModel_.SetDesktopCaption(n, title);
     }
     panel_.SetDesktopTitles(titles);
-    SetStatusText(engine::DesktopTitle(state, state.CurrentDesktop));
+    SetStatusText(titles[static_cast<std::size_t>(state.CurrentDesktop - 1)]);
     if (trayIcon_ && trayIcon_->added()) ShowTrayDesktop();
 }
 
