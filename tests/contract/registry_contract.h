@@ -49,6 +49,10 @@ TYPED_TEST_P(RegistryContract, ValuesReadBackAsTheirOwnTypeOnly) {
         {"FourBytes", Type::Binary, 0, std::string("\x07\0\0\0", 4)},  // the size of a DWORD, not one
         {"NoBytes", Type::Binary, 0, ""},
         {"LongBytes", Type::Binary, 0, longText},
+        // Exactly a kilobyte, with a string's terminator: the Win32 side's
+        // first read has that much room.
+        {"KilobyteText", Type::String, 0, longText.substr(0, 511)},
+        {"KilobyteBytes", Type::Binary, 0, longText.substr(0, 1024)},
         {"Absent", Type::Absent, 0, {}},
     };
     {

@@ -20,27 +20,26 @@ struct RawValue {
     std::vector<BYTE> bytes;
 };
 
-// A value's type and data, read whole. The value may grow between the size
-// query and the read; the read is tried again then.
+// Room for every value the program keeps but the journal's lists: a
+// MAX_PATH wallpaper path in UTF-16 fits.
+constexpr DWORD kFirstReadBytes = 1024;
+
+// A value's type and data, read whole. The first read goes straight into a
+// buffer that fits nearly every value: asking for the size first doubled the
+// round trips to the system (to its server, under Wine) for each string.
+// The value may grow between reads; the read is tried again then.
 std::optional<RawValue> QueryValue(HKEY key, const std::wstring& name) {
     RawValue value;
-    DWORD size = 0;
-    if (RegQueryValueExW(key, name.c_str(), nullptr, &value.type, nullptr, &size) != ERROR_SUCCESS) {
-        return std::nullopt;
-    }
+    DWORD size = kFirstReadBytes;
     for (int attempt = 0; attempt < 4; ++attempt) {
         // Never empty: with no buffer at all the call reports the size and
         // succeeds, whatever the value holds by now.
         value.bytes.assign(std::max<DWORD>(size, 1), 0);
-        DWORD capacity = size;
-        const LSTATUS status =
-            RegQueryValueExW(key, name.c_str(), nullptr, &value.type, value.bytes.data(), &capacity);
-        if (status == ERROR_MORE_DATA) {
-            size = capacity;
-            continue;
-        }
+        size = static_cast<DWORD>(value.bytes.size());
+        const LSTATUS status = RegQueryValueExW(key, name.c_str(), nullptr, &value.type, value.bytes.data(), &size);
+        if (status == ERROR_MORE_DATA) continue;
         if (status != ERROR_SUCCESS) return std::nullopt;
-        value.bytes.resize(capacity);
+        value.bytes.resize(size);
         return value;
     }
     return std::nullopt;
