@@ -13,14 +13,9 @@ App::App(HINSTANCE instance)
       journal_(system_.services().registry, system_.services().windows),
       crashRestore_(state_) {}
 
-// Runs inside the window procedure. Exceptions are stopped here because
-// mingw's i686 DWARF unwinder cannot cross user32's callback frames: one that
-// escaped would abort the process instead of reaching any handler.
-bool App::Start(HWND mainWindow, HWND appWindow) noexcept {
+bool App::Load() noexcept {
     try {
         auto& services = system_.services();
-        state_.MainWindowHandle = platform::win32::FromHwnd(mainWindow);
-        state_.AppWindowHandle = platform::win32::FromHwnd(appWindow);
         state_.ProgramDir = FolderOf(services.files.ExecutablePath());
         engine::LoadSettings(state_, services);
         // Before desktop 1 collects what is on the screen: windows an earlier
@@ -30,6 +25,11 @@ bool App::Start(HWND mainWindow, HWND appWindow) noexcept {
     } catch (...) {
         return false;
     }
+}
+
+void App::TakeWindows(HWND mainWindow, HWND appWindow) {
+    state_.MainWindowHandle = platform::win32::FromHwnd(mainWindow);
+    state_.AppWindowHandle = platform::win32::FromHwnd(appWindow);
 }
 
 }  // namespace vesk::ui

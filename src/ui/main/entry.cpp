@@ -58,6 +58,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     }
 
     vesk::ui::App app(instance);
+    if (!app.Load()) return 1;
     vesk::ui::MainForm form(app, instance);
     if (line.kind == CommandLine::Kind::Command) form.RunAfterStartUp(line.command);
     if (!form.Create()) return 1;

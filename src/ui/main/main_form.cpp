@@ -88,7 +88,7 @@ bool MainForm::Create() {
 
 // FormCreate: runs inside WM_CREATE.
 bool MainForm::FormCreate() {
-    if (!app_.Start(window_.get(), appWindow_.get())) return false;
+    app_.TakeWindows(window_.get(), appWindow_.get());
     MarkAsServiceProcess(true);
     // Reading the volume loads winmm (and, under Wine, msacm32, which reads
     // its codecs from the registry): about 10 ms that the window and the
