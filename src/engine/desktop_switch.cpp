@@ -28,8 +28,9 @@ bool IsOwnOrShellWindow(const TControlDesktop& s, WindowHandle w) {
     return w == s.AppWindowHandle || w == s.MainWindowHandle || w == s.DesktopIconsWindow || w == s.TaskbarWindow;
 }
 
+// The handles are compared first: they cost no call to the system.
 bool QualifiesForDesktop(const TControlDesktop& s, platform::WindowManager& windows, WindowHandle w) {
-    return windows.IsVisible(w) && !IsOwnOrShellWindow(s, w);
+    return !IsOwnOrShellWindow(s, w) && windows.IsVisible(w);
 }
 
 void CollectDesktopWindows(TControlDesktop& s, platform::WindowManager& windows, int n) {
