@@ -32,6 +32,7 @@ constexpr const wchar_t* kCommonControls = L"comctl32.dll";
 constexpr const wchar_t* kCommonDialogs = L"comdlg32.dll";
 constexpr const wchar_t* kShell = L"shell32.dll";
 constexpr const wchar_t* kMultimedia = L"winmm.dll";
+constexpr const wchar_t* kObjects = L"ole32.dll";
 
 }  // namespace
 
@@ -105,6 +106,16 @@ MMRESULT timeBeginPeriod(UINT milliseconds) {
 MMRESULT timeEndPeriod(UINT milliseconds) {
     VESK_LATE(kMultimedia, timeEndPeriod);
     return bound ? bound(milliseconds) : TIMERR_NOCANDO;
+}
+
+HRESULT CoInitializeEx(void* reserved, DWORD model) {
+    VESK_LATE(kObjects, CoInitializeEx);
+    return bound ? bound(reserved, model) : E_NOTIMPL;
+}
+
+void CoUninitialize() {
+    VESK_LATE(kObjects, CoUninitialize);
+    if (bound) bound();
 }
 
 }  // namespace vesk::platform::win32::late
