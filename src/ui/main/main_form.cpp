@@ -151,10 +151,10 @@ void MainForm::FirstShowSetUp() {
     const POINT at = ScreenCentreFor(shown.width(), shown.height());
     // The window was made at the default skin's size and place. Under Wine
     // moving it there again still cost 2 ms of the start.
+    const RECT wanted{at.x, at.y, at.x + shown.width(), at.y + shown.height()};
     RECT made{};
     GetWindowRect(window_.get(), &made);
-    if (made.left != at.x || made.top != at.y || made.right - made.left != shown.width() ||
-        made.bottom - made.top != shown.height()) {
+    if (!EqualRect(&made, &wanted)) {
         SetWindowPos(window_.get(), nullptr, at.x, at.y, shown.width(), shown.height(), SWP_NOZORDER | SWP_NOACTIVATE);
     }
     firstShow_ = false;
