@@ -1,5 +1,7 @@
 #include "recorder/input_stroke.h"
 
+#include <iterator>
+
 namespace vesk::recorder {
 namespace {
 
@@ -15,9 +17,9 @@ Stroke StrokeOf(const RecordEvent& event) {
     if (message == kKeyDown || message == kSysKeyDown) return {StrokeKind::Press, event.paramL & 0xFF};
     if (message == kKeyUp || message == kSysKeyUp) return {StrokeKind::Release, event.paramL & 0xFF};
     if (message == kMouseMove) return {StrokeKind::PointerMove};
-    for (const std::uint32_t down : kButtonDowns) {
-        if (message == down) return {StrokeKind::Press, kButtonBase + down};
-        if (message == down + 1) return {StrokeKind::Release, kButtonBase + down};
+    for (std::uint32_t button = 0; button < std::size(kButtonDowns); ++button) {
+        if (message == kButtonDowns[button]) return {StrokeKind::Press, kFirstButton + button};
+        if (message == kButtonDowns[button] + 1) return {StrokeKind::Release, kFirstButton + button};
     }
     return {};
 }

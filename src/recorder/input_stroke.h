@@ -11,12 +11,16 @@ enum class StrokeKind { Press, Release, PointerMove, Other };
 
 struct Stroke {
     StrokeKind kind = StrokeKind::Other;
-    // Press and Release: the virtual key, or kButtonBase plus the button's
-    // down message for a mouse button.
+    // Press and Release: the virtual key (0-255), or kFirstButton plus the
+    // mouse button (left, right, middle, X).
     std::uint32_t key = 0;
 };
 
-inline constexpr std::uint32_t kButtonBase = 0x10000;
+// Keys and buttons are numbered densely so that the recording hook, which
+// runs for every input event of the whole system, keeps what is held in a
+// bit set.
+inline constexpr std::uint32_t kFirstButton = 256;
+inline constexpr std::uint32_t kStrokeKeys = kFirstButton + 4;
 
 Stroke StrokeOf(const RecordEvent& event);
 

@@ -11,10 +11,10 @@ std::uint32_t* Field(RecordEvent& e, std::size_t index) {
 }  // namespace
 
 std::array<std::uint8_t, kRecordSize> EncodeRecord(const RecordEvent& event) {
+    const std::uint32_t fields[] = {event.message, event.paramL, event.paramH, event.time, event.hwnd};
     std::array<std::uint8_t, kRecordSize> bytes{};
-    RecordEvent copy = event;
     for (std::size_t f = 0; f < 5; ++f) {
-        for (std::size_t b = 0; b < 4; ++b) bytes[f * 4 + b] = std::uint8_t(*Field(copy, f) >> (8 * b));
+        for (std::size_t b = 0; b < 4; ++b) bytes[f * 4 + b] = std::uint8_t(fields[f] >> (8 * b));
     }
     return bytes;
 }

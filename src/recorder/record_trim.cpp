@@ -1,19 +1,18 @@
 #include "recorder/record_trim.h"
 
-#include "recorder/input_stroke.h"
-
 namespace vesk::recorder {
 
 bool RecordTrim::Keep(const RecordEvent& event, std::uint64_t position) {
     const Stroke stroke = StrokeOf(event);
     switch (stroke.kind) {
     case StrokeKind::Press:
-        held_.insert(stroke.key);
+        held_.set(stroke.key);
         if (!trailingPresses_) trailingPresses_ = position;
         latestPress_ = position;
         return true;
     case StrokeKind::Release:
-        if (held_.erase(stroke.key) == 0) return false;
+        if (!held_.test(stroke.key)) return false;
+        held_.reset(stroke.key);
         trailingPresses_.reset();
         return true;
     case StrokeKind::PointerMove: return true;

@@ -1,8 +1,9 @@
 #pragma once
+#include <bitset>
 #include <cstdint>
 #include <optional>
-#include <set>
 
+#include "recorder/input_stroke.h"
 #include "recorder/record_file.h"
 
 namespace vesk::recorder {
@@ -32,7 +33,7 @@ public:
     std::uint64_t EndForStop(std::uint64_t size) const { return gesture_.value_or(size); }
 
 private:
-    std::set<std::uint32_t> held_;  // keys and buttons pressed and not released
+    std::bitset<kStrokeKeys> held_;  // keys and buttons pressed and not released
     std::optional<std::uint64_t> trailingPresses_;
     std::uint64_t latestPress_ = 0;
     std::optional<std::uint64_t> gesture_;
