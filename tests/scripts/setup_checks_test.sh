@@ -83,18 +83,21 @@ check "nothing installed at all" "$((${#everything[@]} + 1))" \
 
 # bench-check: a ratio over its limit and a benchmark that is absent both
 # fail the run; all present and under the limits passes.
-bench_json() { # NAME=TIME...
-  local first=1 kv
-  printf '{"benchmarks": ['
-  for kv in "$@"; do
-    [ "$first" = 1 ] || printf ','
-    first=0
-    printf '{"name": "%s", "run_name": "%s", "run_type": "iteration", "real_time": %s}' \
-      "${kv%%=*}" "${kv%%=*}" "${kv#*=}"
-  done
-  printf ']}\n'
+bench_json() { # NAME=TIME[:COUNTER=VALUE...]...
+  python3 - "$@" <<'PY'
+import json, sys
+runs = []
+for arg in sys.argv[1:]:
+    name, rest = arg.split("=", 1)
+    time, *counters = rest.split(":")
+    run = {"name": name, "run_name": name, "run_type": "iteration", "real_time": float(time)}
+    run.update({k: float(v) for k, v in (c.split("=") for c in counters)})
+    runs.append(run)
+print(json.dumps({"benchmarks": runs}))
+PY
 }
-complete=(BM_LoadSkin=1 BM_DecodeSkinPictures=1 BM_LoadSkinClaimingTheLargestPictures=1 BM_RecordOneEvent=1 BM_BareWrite20=1)
+complete=(BM_LoadSkinAgainstDecoding=2:load_us=1:decode_us=1 BM_RecordOneEventAgainstBareWrite=2:record_event_ns=1:bare_write_ns=1
+  BM_LoadSkin=1 BM_LoadSkinClaimingTheLargestPictures=1)
 for n in 10 100 1000 10000; do complete+=("BM_SwitchDesktop/$n=1" "BM_BarePlatformCalls/$n=1"); done
 bench_check() { # NAME=TIME... -> exit status of bench-check
   bench_json "$@" >"$work/bench.json"
@@ -103,7 +106,13 @@ bench_check() { # NAME=TIME... -> exit status of bench-check
 }
 check "bench-check passes when every benchmark ran" 0 "$(bench_check "${complete[@]}")"
 check "bench-check fails when one is absent" 1 "$(bench_check "${complete[@]:1}")"
-check "bench-check fails over a limit" 1 "$(bench_check "${complete[@]:1}" BM_LoadSkin=2)"
+check "bench-check fails over a limit" 1 "$(bench_check "${complete[@]:0:2}" "${complete[@]:3}" BM_LoadSkin=0.01)"
+check "bench-check fails over a limit in a pair" 1 \
+  "$(bench_check "${complete[@]:1}" BM_LoadSkinAgainstDecoding=2:load_us=1.3:decode_us=1)"
+lucky=(BM_LoadSkin=0.5 BM_LoadSkin=1 BM_LoadSkin=1 BM_LoadSkin=1 BM_LoadSkin=1
+  BM_LoadSkinClaimingTheLargestPictures=30)
+check "bench-check: one lucky run of a baseline does not decide" 0 \
+  "$(bench_check "${complete[@]:0:2}" "${complete[@]:4}" "${lucky[@]}")"
 startup_check() { # LINE -> exit status of bench-check --startup
   printf 'Start-up under Wine\n%s\n' "$1" >"$work/startup.log"
   python3 "$root/scripts/lib/bench-check" --startup "$work/startup.log" >"$work/startup.out" 2>&1
