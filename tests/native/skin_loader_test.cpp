@@ -346,7 +346,9 @@ TEST(SkinFileParsing, LimitsAreCheckedBeforeAnythingIsSizedByThem) {
         SkinFile parsed;
         const SkinResult r = ParseSkinFile(bytes, parsed);
         EXPECT_EQ(r.status, c.expected) << "value " << c.value << " at " << c.at;
-        if (c.expected != SkinStatus::Truncated && c.expected != SkinStatus::Ok) EXPECT_EQ(r.offset, c.at);
+        if (c.expected != SkinStatus::Truncated && c.expected != SkinStatus::Ok) {
+            EXPECT_EQ(r.offset, c.at);
+        }
     }
 }
 
