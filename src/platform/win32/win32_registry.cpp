@@ -2,7 +2,6 @@
 
 #include "platform/win32/windows_api.h"
 
-#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -32,12 +31,9 @@ std::optional<RawValue> QueryValue(HKEY key, const std::wstring& name) {
     RawValue value;
     DWORD size = kFirstReadBytes;
     for (int attempt = 0; attempt < 4; ++attempt) {
-        // Never empty: with no buffer at all the call reports the size and
-        // succeeds, whatever the value holds by now.
-        value.bytes.assign(std::max<DWORD>(size, 1), 0);
-        size = static_cast<DWORD>(value.bytes.size());
+        value.bytes.assign(size, 0);
         const LSTATUS status = RegQueryValueExW(key, name.c_str(), nullptr, &value.type, value.bytes.data(), &size);
-        if (status == ERROR_MORE_DATA) continue;
+        if (status == ERROR_MORE_DATA) continue;  // `size` is now what the value needs
         if (status != ERROR_SUCCESS) return std::nullopt;
         value.bytes.resize(size);
         return value;
